@@ -1,0 +1,42 @@
+// The platform seam. The library's logic calls the Win32 services it needs through
+// qml::os with their Win32 names, argument orders and results. On Windows these are the
+// real functions; on POSIX, platform/posix/ stands in for each with the reference
+// behaviour of the real one.
+#pragma once
+
+#include "quorvel/wintypes.h"
+
+namespace qml::os {
+
+#if defined(_WIN32)
+using ::GetPrivateProfileStringA;
+using ::GetUserDefaultLCID;
+using ::GetLastError;
+using ::SetLastError;
+using ::RegOpenKeyExA;
+using ::RegQueryValueExA;
+using ::RegCloseKey;
+#else
+// Profile files (INI). Reads key of section app from file into ret (at most size - 1
+// characters and a NUL), or def when there is none; returns the characters copied.
+DWORD GetPrivateProfileStringA(LPCSTR app, LPCSTR key, LPCSTR def, LPSTR ret, DWORD size, LPCSTR file);
+
+// The user's locale identifier, from LC_ALL, LC_MESSAGES or LANG.
+LCID GetUserDefaultLCID();
+
+// The calling thread's last system error.
+DWORD GetLastError();
+void SetLastError(DWORD code);
+
+// The registry, over a profile-format file (QUORVEL_REGISTRY or
+// $XDG_CONFIG_HOME/quorvel/registry.ini).
+LONG RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD options, REGSAM access, HKEY* result);
+LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size);
+LONG RegCloseKey(HKEY key);
+#endif
+
+// The name of the host application (the framework module's application name on Windows;
+// on POSIX what the host set, else the executable's base name). May be null.
+const char* GetApplicationName();
+
+}  // namespace qml::os
