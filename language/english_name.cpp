@@ -1,0 +1,31 @@
+// The English name of the current language, from section [LanguageType] of the catalogue.
+#include <cstring>
+
+#include "language/catalogue.h"
+#include "language/language_state.h"
+#include "platform/os.h"
+
+namespace qml {
+
+CString CataloguePath() {
+    CString path;
+    path.Format("%s%s", State().languageDir, kCatalogueFile);
+    return path;
+}
+
+}  // namespace qml
+
+char* GetLanguageTypeEngName(char* buffer, int size) {
+    using namespace qml;
+    if (!buffer || size < 1) return buffer;
+
+    CString key;
+    key.Format("%d", State().languageType);
+    DWORD n = os::GetPrivateProfileStringA(kLanguageTypeSection, key, "", buffer, static_cast<DWORD>(size),
+                                           CataloguePath());
+    if (n == 0) {
+        std::strncpy(buffer, kEnglishName, static_cast<size_t>(size - 1));
+        buffer[size - 1] = '\0';
+    }
+    return buffer;
+}

@@ -1,0 +1,214 @@
+// Language set-up: the choice of language, the directory, the binding of the language file
+// and the host's callbacks.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "language/language_state.h"
+#include "language_fixture.h"
+#include "quorvel/multilanguage.h"
+
+using qml_test::LanguageDir;
+using qml_test::ScopedEnv;
+
+namespace {
+
+// What the state holds before any set-up, recorded when the program starts, before any test
+// could have set the library up.
+struct LoadDefaults {
+    int languageType = GetCurLanguageType();
+    std::string dir = GetCurLngFileDir();
+    int deleteSpace = qml::State().deleteSpace;
+    int isAlpha = qml::State().isAlpha;
+};
+const LoadDefaults g_loadDefaults;
+
+void LogA(unsigned int, char*, ...) {}
+void LogB(unsigned int, char*, ...) {}
+HWND ParentA(CWnd*) {
+    return nullptr;
+}
+
+std::string EnglishName() {
+    char name[64] = {};
+    return GetLanguageTypeEngName(name, sizeof name);
+}
+
+TEST(LanguageSetUp, StateBeforeAnySetUpIsEnglishWithoutDirectory) {
+    EXPECT_EQ(g_loadDefaults.languageType, 2);
+    EXPECT_EQ(g_loadDefaults.dir, "");
+    EXPECT_EQ(g_loadDefaults.deleteSpace, 0);
+    EXPECT_EQ(g_loadDefaults.isAlpha, 1);
+}
+
+TEST(LanguageSetUp, LocaleMapping) {
+    const struct {
+        unsigned long lcid;
+        int type;
+    } cases[] = {{1028, 0}, {2052, 1}, {1033, 2}, {3076, 3}, {4100, 3}, {2057, 3}, {0, 3}, {0x10804, 3}};
+    for (const auto& c : cases) EXPECT_EQ(ConvertLangLanguage2LanguageType(c.lcid), c.type) << c.lcid;
+}
+
+TEST(LanguageSetUp, ChosenTypeFollowsTheUsersChineseLocale) {
+    const struct {
+        const char* locale;
+        int requested;
+        int chosen;
+    } cases[] = {
+        {"zh_CN.GBK", 0, 1},   {"zh_CN.UTF-8", 1, 1}, {"zh_TW.BIG5", 1, 0}, {"zh_TW", 2, 2},
+        {"en_US.UTF-8", 0, 0}, {"en_US", 1, 1},       {"zh_CN", 5, 5},      {"zh_HK", 1, 1},
+        {"C", 0, 0},           {"zh_CN", 2, 2},       {"zh_TW", 3, 3},
+    };
+    LanguageDir dir;
+    for (const auto& c : cases) {
+        ScopedEnv all("LC_ALL", c.locale);
+        EXPECT_EQ(Set_MultiLanguage_Para(dir.path().c_str(), c.requested, nullptr, nullptr), c.chosen)
+            << c.locale << " requesting " << c.requested;
+        EXPECT_EQ(GetCurLanguageType(), c.chosen);
+    }
+}
+
+TEST(LanguageSetUp, LanguageBeyondTheEnumerationIsACatalogueKey) {
+    ScopedEnv all("LC_ALL", "zh_CN.UTF-8");
+    LanguageDir dir;
+    dir.WriteCatalogue("2=English\n5=Klingon\n");
+    EXPECT_EQ(Set_MultiLanguage_Para(dir.path().c_str(), 5, nullptr, nullptr), 5);
+    EXPECT_EQ(EnglishName(), "Klingon");
+    EXPECT_EQ(std::string(qml::State().languageFile), dir.path() + "\\Klingon.lng");
+}
+
+TEST(LanguageSetUp, DirectoryGetsOneBackslashAndIsKeptWhenNoneIsGiven) {
+    ScopedEnv all("LC_ALL", "en_US");
+    const struct {
+        const char* given;
+        const char* stored;
+    } cases[] = {
+        {"C:\\Lang", "C:\\Lang\\"}, {"C:\\Lang\\", "C:\\Lang\\"}, {"/tmp/lang/", "/tmp/lang/\\"},
+        {nullptr, "/tmp/lang/\\"},  {"", "/tmp/lang/\\"},
+    };
+    for (const auto& c : cases) {
+        Set_MultiLanguage_Para(c.given, 2, nullptr, nullptr);
+        EXPECT_STREQ(GetCurLngFileDir(), c.stored) << (c.given ? c.given : "(null)");
+    }
+}
+
+TEST(LanguageSetUp, OverlongDirectoryIsCutToTheBuffer) {
+    ScopedEnv all("LC_ALL", "en_US");
+    std::string longDir(400, 'd');
+    Set_MultiLanguage_Para(longDir.c_str(), 2, nullptr, nullptr);
+    EXPECT_EQ(std::strlen(GetCurLngFileDir()), 258u);
+    EXPECT_EQ(std::strlen(qml::State().languageFile), 258u);
+}
+
+TEST(LanguageSetUp, MissingLanguageFileIsCreatedWithItsHeader) {
+    ScopedEnv all("LC_ALL", "en_US");
+    LanguageDir dir;
+    dir.WriteCatalogue("3=French\n");
+    Set_MultiLanguage_Para(dir.path().c_str(), 3, nullptr, nullptr);
+
+    const std::string header = qml_test::ReadFile(dir.LanguageFile("French"));
+    const std::string before = ";Quorvel MultiLanguage File\r\n;Create By Velmarkund On ";
+    const std::string after =
+        "\r\n\r\n;; MultiLanguage Translate Description\r\n[LanguageTypeCpt]\r\nEnglish=English\r\n\r\n"
+        ";; MultiLanguage Parameter\r\n[Lngpara]\r\n; Auto Delete Space Character\r\nDeleteSpace=1\r\n"
+        "IsAlpha=0\r\n\r\n[ProgramOutStr]";
+    ASSERT_GT(header.size(), before.size() + after.size());
+    EXPECT_EQ(header.substr(0, before.size()), before);
+    EXPECT_EQ(header.substr(header.size() - after.size()), after);
+    const std::string time = header.substr(before.size(), header.size() - before.size() - after.size());
+    EXPECT_EQ(header.size(), 249 + time.size());
+    EXPECT_EQ(time.size(), 19u) << time;  // YYYY-MM-DD hh:mm:ss
+    EXPECT_EQ(time.find_first_of("\r\n"), std::string::npos);
+
+    // The new file's values take effect at the next set-up only.
+    EXPECT_EQ(qml::State().deleteSpace, 0);
+    EXPECT_EQ(qml::State().isAlpha, 1);
+    Set_MultiLanguage_Para(nullptr, 3, nullptr, nullptr);
+    EXPECT_EQ(qml::State().deleteSpace, 1);
+    EXPECT_EQ(qml::State().isAlpha, 0);
+    // An existing file is never written again.
+    EXPECT_EQ(qml_test::ReadFile(dir.LanguageFile("French")), header);
+}
+
+TEST(LanguageSetUp, ParametersOfAnExistingLanguageFile) {
+    ScopedEnv all("LC_ALL", "en_US");
+    const struct {
+        const char* lngpara;
+        int deleteSpace;
+        int isAlpha;
+    } cases[] = {
+        {"", 0, 1},
+        {"DeleteSpace=1\nIsAlpha=0\n", 1, 0},
+        {"DeleteSpace=\nIsAlpha=\n", 0, 1},
+        {"IsAlpha=yes\n", 0, 0},
+        {"DeleteSpace=7\nIsAlpha=3\n", 7, 3},
+        {"deletespace = 1 \n isalpha = 2\n", 1, 2},
+    };
+    LanguageDir dir;
+    dir.WriteCatalogue("2=English\n");
+    for (const auto& c : cases) {
+        qml::State().deleteSpace = 99;
+        qml::State().isAlpha = 99;
+        dir.WriteLanguageFile("English", std::string("[Lngpara]\n") + c.lngpara + "[ProgramOutStr]\n");
+        Set_MultiLanguage_Para(dir.path().c_str(), 2, nullptr, nullptr);
+        EXPECT_EQ(qml::State().deleteSpace, c.deleteSpace) << c.lngpara;
+        EXPECT_EQ(qml::State().isAlpha, c.isAlpha) << c.lngpara;
+    }
+}
+
+TEST(LanguageSetUp, UncreatableLanguageFileLeavesLookupsUntranslated) {
+    ScopedEnv all("LC_ALL", "en_US");
+    Set_MultiLanguage_Para("/nonexistent-dir/for/sure", 2, nullptr, nullptr);
+    EXPECT_STREQ(qml::State().languageFile, "/nonexistent-dir/for/sure\\English.lng");
+    char text[32];
+    EXPECT_STREQ(GetMultiLanguageText("Open(#2)", text, sizeof text, "ProgramOutStr"), "Open");
+}
+
+TEST(LanguageSetUp, NullCallbacksKeepTheEarlierOnes) {
+    LanguageDir dir;
+    Set_MultiLanguage_Para(dir.path().c_str(), 2, LogA, ParentA);
+    Set_MultiLanguage_Para(nullptr, 2, nullptr, nullptr);
+    EXPECT_EQ(qml::State().logCallback, &LogA);
+    EXPECT_EQ(qml::State().parentWndCallback, &ParentA);
+    Set_MultiLanguage_Para(nullptr, 2, LogB, nullptr);
+    EXPECT_EQ(qml::State().logCallback, &LogB);
+    EXPECT_EQ(qml::State().parentWndCallback, &ParentA);
+}
+
+TEST(LanguageSetUp, EnglishNameFallsBackToEnglish) {
+    ScopedEnv all("LC_ALL", "en_US");
+    LanguageDir dir;
+    Set_MultiLanguage_Para(dir.path().c_str(), 0, nullptr, nullptr);
+    EXPECT_EQ(EnglishName(), "English");  // no catalogue
+
+    dir.WriteCatalogue("0=\n1=Chinese_S\n");
+    EXPECT_EQ(EnglishName(), "English");  // empty value
+    Set_MultiLanguage_Para(nullptr, 1, nullptr, nullptr);
+    EXPECT_EQ(EnglishName(), "Chinese_S");
+
+    const struct {
+        int size;
+        const char* name;
+    } cut[] = {{1, ""}, {2, "C"}, {4, "Chi"}, {10, "Chinese_S"}};
+    for (const auto& c : cut) {
+        char name[16];
+        std::memset(name, 'x', sizeof name);
+        EXPECT_STREQ(GetLanguageTypeEngName(name, c.size), c.name) << c.size;
+    }
+
+    Set_MultiLanguage_Para(nullptr, 7, nullptr, nullptr);
+    char name[16];
+    std::memset(name, 'x', sizeof name);
+    EXPECT_STREQ(GetLanguageTypeEngName(name, 4), "Eng");
+}
+
+TEST(LanguageSetUp, EnglishNameWritesNothingWithoutRoom) {
+    char name[4] = {'a', 'b', 'c', '\0'};
+    EXPECT_EQ(GetLanguageTypeEngName(name, 0), name);
+    EXPECT_EQ(GetLanguageTypeEngName(name, -1), name);
+    EXPECT_STREQ(name, "abc");
+    EXPECT_EQ(GetLanguageTypeEngName(nullptr, 10), nullptr);
+}
+
+}  // namespace
