@@ -9,7 +9,9 @@ namespace {
 
 const char kWhiteSpace[] = " \t\r\n\v\f";
 
-bool IsLead(unsigned char c) { return c >= 0x80; }
+bool IsLead(unsigned char c) {
+    return c >= 0x80;
+}
 
 }  // namespace
 
@@ -56,9 +58,15 @@ void CString::AppendFormat(const char* format, ...) {
     m_str += tail.m_str;
 }
 
-CString& CString::Trim() { return Trim(kWhiteSpace); }
-CString& CString::TrimLeft() { return TrimLeft(kWhiteSpace); }
-CString& CString::TrimRight() { return TrimRight(kWhiteSpace); }
+CString& CString::Trim() {
+    return Trim(kWhiteSpace);
+}
+CString& CString::TrimLeft() {
+    return TrimLeft(kWhiteSpace);
+}
+CString& CString::TrimRight() {
+    return TrimRight(kWhiteSpace);
+}
 
 CString& CString::Trim(const char* targets) {
     TrimRight(targets);
@@ -169,7 +177,9 @@ CString CString::Left(int count) const {
     return CString(m_str.substr(0, static_cast<size_t>(count)));
 }
 
-CString CString::Mid(int first) const { return Mid(first, GetLength()); }
+CString CString::Mid(int first) const {
+    return Mid(first, GetLength());
+}
 
 CString CString::Mid(int first, int count) const {
     if (first < 0) first = 0;
@@ -196,4 +206,6 @@ void CStringArray::InsertAt(int index, const CString& text) {
     m_items.insert(m_items.begin() + index, text);
 }
 
-void CStringArray::SetSize(int size) { m_items.resize(size > 0 ? static_cast<size_t>(size) : 0); }
+void CStringArray::SetSize(int size) {
+    m_items.resize(size > 0 ? static_cast<size_t>(size) : 0);
+}

@@ -9,13 +9,13 @@
 namespace qml::os {
 
 #if defined(_WIN32)
+using ::GetLastError;
 using ::GetPrivateProfileStringA;
 using ::GetUserDefaultLCID;
-using ::GetLastError;
-using ::SetLastError;
+using ::RegCloseKey;
 using ::RegOpenKeyExA;
 using ::RegQueryValueExA;
-using ::RegCloseKey;
+using ::SetLastError;
 #else
 // Profile files (INI). Reads key of section app from file into ret (at most size - 1
 // characters and a NUL), or def when there is none; returns the characters copied.

@@ -13,7 +13,7 @@
 // A value-type narrow string. Texts are bytes in the ANSI code page; a byte of 0x80 or above
 // starts a double-byte character together with the next byte.
 class QML_API CString {
-public:
+  public:
     CString() = default;
     CString(const char* text) : m_str(text ? text : "") {}  // NOLINT: implicit like the original
     CString(const char* text, int length);
@@ -90,25 +90,47 @@ public:
         return *this;
     }
 
-    friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
-    friend CString operator+(const CString& a, const char* b) { return CString(a.m_str + (b ? b : "")); }
-    friend CString operator+(const char* a, const CString& b) { return CString((a ? a : "") + b.m_str); }
-    friend CString operator+(const CString& a, char b) { return CString(a.m_str + b); }
-    friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
-    friend bool operator==(const CString& a, const char* b) { return a.m_str == (b ? b : ""); }
-    friend bool operator==(const char* a, const CString& b) { return b == a; }
-    friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
-    friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
-    friend bool operator!=(const char* a, const CString& b) { return !(b == a); }
-    friend bool operator<(const CString& a, const CString& b) { return a.m_str < b.m_str; }
+    friend CString operator+(const CString& a, const CString& b) {
+        return CString(a.m_str + b.m_str);
+    }
+    friend CString operator+(const CString& a, const char* b) {
+        return CString(a.m_str + (b ? b : ""));
+    }
+    friend CString operator+(const char* a, const CString& b) {
+        return CString((a ? a : "") + b.m_str);
+    }
+    friend CString operator+(const CString& a, char b) {
+        return CString(a.m_str + b);
+    }
+    friend bool operator==(const CString& a, const CString& b) {
+        return a.m_str == b.m_str;
+    }
+    friend bool operator==(const CString& a, const char* b) {
+        return a.m_str == (b ? b : "");
+    }
+    friend bool operator==(const char* a, const CString& b) {
+        return b == a;
+    }
+    friend bool operator!=(const CString& a, const CString& b) {
+        return !(a == b);
+    }
+    friend bool operator!=(const CString& a, const char* b) {
+        return !(a == b);
+    }
+    friend bool operator!=(const char* a, const CString& b) {
+        return !(b == a);
+    }
+    friend bool operator<(const CString& a, const CString& b) {
+        return a.m_str < b.m_str;
+    }
 
-private:
+  private:
     std::string m_str;
 };
 
 // A growable array of strings.
 class QML_API CStringArray {
-public:
+  public:
     int Add(const CString& text) {
         m_items.push_back(text);
         return static_cast<int>(m_items.size()) - 1;
@@ -127,13 +149,13 @@ public:
     void InsertAt(int index, const CString& text);
     void SetSize(int size);
 
-private:
+  private:
     std::vector<CString> m_items;
 };
 
 // A window object for a handle. Destroying the object never destroys its window.
 class QML_API CWnd {
-public:
+  public:
     CWnd() = default;
     explicit CWnd(HWND window) : m_hWnd(window) {}
     virtual ~CWnd() = default;
@@ -156,7 +178,7 @@ public:
 
 // A combo box over its window handle.
 class QML_API CComboBox : public CWnd {
-public:
+  public:
     CComboBox() = default;
     explicit CComboBox(HWND window) : CWnd(window) {}
 

@@ -98,7 +98,8 @@ QML_API void ComboBoxTanslate(CComboBox& comboBox);
 // Shows a translated message box captioned "[<application>] - <caption>" and returns the id
 // of the button that closed it. At most one such box is open at a time.
 QML_API int MsgBoxML(CWnd* parent, const char* caption, unsigned int style, const char* format, ...);
-QML_API int MsgBoxMLV(CWnd* parent, const char* caption, unsigned int style, const char* format, va_list args);
+QML_API int MsgBoxMLV(CWnd* parent, const char* caption, unsigned int style, const char* format,
+                      va_list args);
 // Closes the box shown last by MsgBoxML, pressing the button id if it survives WM_CLOSE.
 QML_API int CloseMsgBoxML(int buttonId);
 
@@ -121,7 +122,7 @@ QML_API int OutNeedEndSystem(const char* reason);
 // The process-wide converter: holds one text, splits it into lines and converts them between
 // Big5 (code page 950) and GB (code page 936) through the two embedded code tables.
 class QML_API CGBAndBig5 {
-public:
+  public:
     CGBAndBig5();
     virtual ~CGBAndBig5();
     CGBAndBig5(const CGBAndBig5&) = delete;
@@ -136,7 +137,7 @@ public:
     static CGBAndBig5* GetInstance();
     static void DeleteInstance();
 
-private:
+  private:
     long CalLineNumber();
     void BigtoGB();
     void GBtoBig();
@@ -166,7 +167,7 @@ QML_API CString Gb2Big(CString text);
 
 // Sets window texts through the conversion and reads back what the host set.
 class QML_API CGBAndBig5WndText {
-public:
+  public:
     CGBAndBig5WndText();
     virtual ~CGBAndBig5WndText();
 
@@ -174,7 +175,7 @@ public:
     void GetWindowTextA(HWND window, CString& text);
     int GetWindowTextA(HWND window, char* buffer, int size);
 
-private:
+  private:
     struct Entry {
         HWND hWnd;
         CString strUnconverted;

@@ -55,7 +55,11 @@ void SetApplicationName(const char* name) {
     qml::os::g_hostName = name ? name : "";
 }
 
-DWORD GetLastError() { return qml::os::GetLastError(); }
-void SetLastError(DWORD code) { qml::os::SetLastError(code); }
+DWORD GetLastError() {
+    return qml::os::GetLastError();
+}
+void SetLastError(DWORD code) {
+    qml::os::SetLastError(code);
+}
 
 }  // namespace quorvel

@@ -23,7 +23,9 @@ TempDir::~TempDir() {
     fs::remove_all(m_path, ec);
 }
 
-std::string TempDir::file(const std::string& name) const { return m_path + "/" + name; }
+std::string TempDir::file(const std::string& name) const {
+    return m_path + "/" + name;
+}
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name) {
     if (const char* old = std::getenv(name)) {

@@ -9,7 +9,7 @@ namespace qml_test {
 // A fresh directory under the system's temporary directory, removed with everything in it
 // when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -21,19 +21,19 @@ public:
     // The directory as the library stores it: with a trailing slash.
     std::string dir() const { return m_path + "/"; }
 
-private:
+  private:
     std::string m_path;
 };
 
 // Sets (or, with a null value, removes) an environment variable for the life of the object.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const char* value);
     ~ScopedEnv();
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     std::string m_name;
     std::string m_old;
     bool m_hadOld = false;
