@@ -4,6 +4,7 @@
 // behaviour of the real one.
 #pragma once
 
+#include "platform/os_window.h"
 #include "quorvel/wintypes.h"
 
 namespace qml::os {

@@ -1,0 +1,164 @@
+// The window table: handles, the tree of parents and children, destruction.
+#include "platform/posix/window_table.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace qml::os::windows {
+
+namespace {
+
+std::uintptr_t Key(HWND handle) {
+    return reinterpret_cast<std::uintptr_t>(handle);
+}
+
+void Remove(std::vector<HWND>& list, HWND handle) {
+    auto found = std::find(list.begin(), list.end(), handle);
+    if (found != list.end()) list.erase(found);
+}
+
+const char* const kSystemClasses[] = {
+    "#32770",
+    "Button",
+    "ComboBox",
+    "ComboLBox",
+    "Edit",
+    "ListBox",
+    "MDIClient",
+    "ScrollBar",
+    "Static",
+    "RichEdit20A",
+    "RichEdit50W",
+    "SysDateTimePick32",
+    "SysListView32",
+    "SysTreeView32",
+    "SysIPAddress32",
+    "SysTabControl32",
+    "SysMonthCal32",
+    "SysHeader32",
+    "SysLink",
+    "msctls_progress32",
+    "msctls_updown32",
+    "msctls_trackbar32",
+    "msctls_statusbar32",
+    "msctls_hotkey32",
+    "ToolbarWindow32",
+    "tooltips_class32",
+    "ReBarWindow32",
+};
+
+}  // namespace
+
+bool SameClassName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::string CanonicalClassName(const std::string& className) {
+    for (const char* known : kSystemClasses)
+        if (SameClassName(className, known)) return known;
+    return className;
+}
+
+WindowTable& WindowTable::Instance() {
+    // Never destroyed: windows may still be used by other threads while the process exits.
+    static WindowTable* table = new WindowTable;
+    return *table;
+}
+
+Window* WindowTable::Find(HWND handle) {
+    auto found = m_windows.find(Key(handle));
+    return found == m_windows.end() ? nullptr : &found->second;
+}
+
+HWND WindowTable::Create(const std::string& className, const std::string& text, HWND parent) {
+    HWND handle = reinterpret_cast<HWND>(m_next);
+    m_next += 4;
+    Window& window = m_windows[Key(handle)];
+    window.className = CanonicalClassName(className);
+    window.text = text;
+    window.parent = parent;
+    if (window.className == "ComboBox") window.comboBox.emplace();
+    if (Window* parentWindow = Find(parent))
+        parentWindow->children.push_back(handle);
+    else
+        m_topLevel.push_back(handle);
+    return handle;
+}
+
+HWND WindowTable::CreateMessageBox(const std::string& caption, HWND owner,
+                                   std::shared_ptr<MessageBoxState> state) {
+    HWND box = Create("#32770", caption, nullptr);
+    Window& window = m_windows.at(Key(box));
+    window.owner = owner;
+    window.messageBox = std::move(state);
+    m_openBoxes.push_back(box);
+    return box;
+}
+
+std::vector<HWND> WindowTable::Descendants(HWND parent) {
+    if (!parent) return m_topLevel;
+    std::vector<HWND> order;
+    Window* root = Find(parent);
+    if (!root) return order;
+    // Iterative, so that a deep tree cannot exhaust the stack.
+    std::vector<HWND> pending(root->children.rbegin(), root->children.rend());
+    while (!pending.empty()) {
+        HWND next = pending.back();
+        pending.pop_back();
+        order.push_back(next);
+        const std::vector<HWND>& children = m_windows.at(Key(next)).children;
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+    return order;
+}
+
+void WindowTable::DestroyTree(HWND handle, std::vector<HWND>& destroyed) {
+    Window* window = Find(handle);
+    if (!window) return;
+    if (Window* parent = Find(window->parent))
+        Remove(parent->children, handle);
+    else
+        Remove(m_topLevel, handle);
+    std::vector<HWND> tree = Descendants(handle);
+    tree.insert(tree.begin(), handle);
+    for (HWND gone : tree) {
+        Window& doomed = m_windows.at(Key(gone));
+        if (doomed.messageBox && !doomed.messageBox->closed) {
+            doomed.messageBox->closed = true;
+            doomed.messageBox->result = 0;
+            doomed.messageBox->closedSignal.notify_all();
+        }
+        if (doomed.messageBox) Remove(m_openBoxes, gone);
+        m_windows.erase(Key(gone));
+        destroyed.push_back(gone);
+    }
+}
+
+bool WindowTable::Destroy(HWND handle) {
+    if (!Find(handle)) return false;
+    std::vector<HWND> destroyed;
+    DestroyTree(handle, destroyed);
+    // Boxes owned by a destroyed window go with it (and boxes owned by those, in turn).
+    for (size_t i = 0; i < destroyed.size(); ++i) {
+        HWND owner = destroyed[i];
+        std::vector<HWND> owned;
+        for (HWND box : m_openBoxes)
+            if (m_windows.at(Key(box)).owner == owner) owned.push_back(box);
+        for (HWND box : owned) DestroyTree(box, destroyed);
+    }
+    return true;
+}
+
+void WindowTable::CloseMessageBox(HWND box, int result) {
+    Window* window = Find(box);
+    if (!window || !window->messageBox || window->messageBox->closed) return;
+    window->messageBox->closed = true;
+    window->messageBox->result = result;
+    window->messageBox->closedSignal.notify_all();
+    Destroy(box);
+}
+
+}  // namespace qml::os::windows
