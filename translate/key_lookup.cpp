@@ -9,12 +9,17 @@
 #include "language/language_state.h"
 #include "platform/crt.h"
 #include "platform/os.h"
+#include "quorvel/lookup_observer.h"
 
 namespace qml {
 
 namespace {
 
-std::atomic<testing::LookupObserver> g_observer{nullptr};
+// Observers are installed before lookups run on other threads (like the language set-up), so
+// a pointer and its context are published as two atomics: context first, observer last.
+std::atomic<testing::LookupObserver> g_testObserver{nullptr};
+std::atomic<void*> g_testContext{nullptr};
+std::atomic<quorvel::LookupObserver> g_observer{nullptr};
 std::atomic<void*> g_observerContext{nullptr};
 
 bool IsAsciiLetter(char c) {
@@ -48,6 +53,22 @@ int LookUp(const char* tryKey, char* buffer, int size, const char* section) {
     return static_cast<int>(n);
 }
 
+// The key as given, then lower-cased, then upper-cased; true when one of them was found.
+bool TryKeyAndItsCases(const char* key, char* buffer, int size, const char* section) {
+    if (LookUp(key, buffer, size, section) >= 0) return true;
+
+    // The retries work on a copy of at most 1023 bytes.
+    char retry[1024] = {};
+    std::strncpy(retry, key, sizeof retry - 1);
+    crt::_strlwr(retry);
+    if (LookUp(retry, buffer, size, section) >= 0) return true;
+
+    std::memset(retry, 0, sizeof retry);
+    std::strncpy(retry, key, sizeof retry - 1);
+    crt::_strupr(retry);
+    return LookUp(retry, buffer, size, section) >= 0;
+}
+
 }  // namespace
 
 void CopyKeyWithoutDisambiguator(const char* key, char* buffer, int size) {
@@ -73,12 +94,21 @@ void CopyKeyWithoutDisambiguator(const char* key, char* buffer, int size) {
 namespace testing {
 
 void SetLookupObserver(LookupObserver observer, void* context) {
-    g_observerContext.store(context);
-    g_observer.store(observer);
+    g_testContext.store(context);
+    g_testObserver.store(observer);
 }
 
 }  // namespace testing
 }  // namespace qml
+
+namespace quorvel {
+
+void SetLookupObserver(LookupObserver observer, void* context) {
+    qml::g_observerContext.store(context);
+    qml::g_observer.store(observer);
+}
+
+}  // namespace quorvel
 
 char* GetMultiLanguageText(const char* key, char* buffer, int size, const char* section) {
     using namespace qml;
@@ -86,23 +116,14 @@ char* GetMultiLanguageText(const char* key, char* buffer, int size, const char* 
     if (!key) key = "";
     if (!section) section = "";
 
-    if (testing::LookupObserver observer = g_observer.load())
-        observer(key, section, g_observerContext.load());
+    if (testing::LookupObserver observer = g_testObserver.load())
+        observer(key, section, g_testContext.load());
 
     std::memset(buffer, 0, static_cast<size_t>(size));
-    if (LookUp(key, buffer, size, section) >= 0) return buffer;
+    const bool found = TryKeyAndItsCases(key, buffer, size, section);
+    if (!found) CopyKeyWithoutDisambiguator(key, buffer, size);
 
-    // The retries work on a copy of at most 1023 bytes, as the reader's keys never exceed that.
-    char retry[1024] = {};
-    std::strncpy(retry, key, sizeof retry - 1);
-    crt::_strlwr(retry);
-    if (LookUp(retry, buffer, size, section) >= 0) return buffer;
-
-    std::memset(retry, 0, sizeof retry);
-    std::strncpy(retry, key, sizeof retry - 1);
-    crt::_strupr(retry);
-    if (LookUp(retry, buffer, size, section) >= 0) return buffer;
-
-    CopyKeyWithoutDisambiguator(key, buffer, size);
+    if (quorvel::LookupObserver observer = g_observer.load())
+        observer(key, section, found, g_observerContext.load());
     return buffer;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "quorvel/lookup_observer.h"
 #include "quorvel/multilanguage.h"
 #include "support/test_support.h"
 #include "translate/key_lookup.h"
@@ -152,6 +153,24 @@ TEST_F(KeyLookup, ObserverSeesEveryKey) {
     qml::testing::SetLookupObserver(nullptr, nullptr);
     Lookup("Ignored");
     EXPECT_EQ(seen, (std::vector<std::string>{"ProgramOutStr:Open", "Menu:Close"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(KeyLookup, PublicObserverTellsFoundFromMissing) {
+    SetUpLanguage(3, "Open=Ouvrir\nNothing=/NoSpecifyThisWord/\nEmpty=\n");
+    std::vector<std::string> seen;
+    quorvel::SetLookupObserver(
+        [](const char* key, const char*, bool found, void* context) {
+            static_cast<std::vector<std::string>*>(context)->push_back(std::string(found ? "+" : "-") + key);
+        },
+        &seen);
+    for (const char* key : {"Open", "open", "Nothing", "Empty", "Close(#2)"}) Lookup(key);
+    quorvel::SetLookupObserver(nullptr, nullptr);
+    Lookup("Open");
+    EXPECT_EQ(seen, (std::vector<std::string>{"+Open", "+open", "+Nothing", "-Empty", "-Close(#2)"}));
 }
 
 }  // namespace
