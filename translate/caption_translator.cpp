@@ -1,0 +1,136 @@
+// GetMultiLngTextForUI: a menu, button or dialog caption taken apart into its accelerator
+// ampersand, its ellipsis and its tab shortcut text, the remaining words translated, and the
+// decorations put back around the translation in the form the language file asks for.
+#include <cstring>
+#include <string>
+
+#include "language/language_state.h"
+#include "platform/crt.h"
+#include "platform/profile_scope.h"
+#include "quorvel/multilanguage.h"
+#include "translate/phrase_translator.h"
+#include "util/shared_utility.h"
+
+namespace qml {
+
+namespace {
+
+// The working copy holds 255 bytes; a longer caption is cut before anything else.
+constexpr size_t kCaptionLimit = 255;
+constexpr char kWhiteSpace[] = " \t\n\v\f\r";
+
+bool IsAsciiAlnum(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+char ToUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string Trimmed(const std::string& text) {
+    size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string::npos) return std::string();
+    size_t last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+// Index of the first occurrence of the (upper-case) accelerator letter in the text,
+// regardless of case; a double-byte character is one unit, so its trail byte never matches.
+int FindLetterIgnoringCase(const std::string& text, char letter) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) {
+            ++i;
+            continue;
+        }
+        if (ToUpperAscii(text[i]) == letter) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+struct CaptionParts {
+    std::string core;
+    std::string ellipsis;  // the blanks right before the first run of dots, and the dots
+    std::string shortcut;  // the first tab and everything after it
+};
+
+// Steps 5 to 7 of the rebuild: the ellipsis, the shortcut text, and what is left as the core.
+CaptionParts SplitCaption(const std::string& work) {
+    CaptionParts parts;
+    size_t e = work.find("...");
+    if (e != std::string::npos) {
+        size_t s = e;
+        while (s > 0 && work[s - 1] == ' ') --s;
+        size_t f = e;
+        while (f < work.size() && work[f] == '.') ++f;
+        parts.core = work.substr(0, s);
+        parts.ellipsis = work.substr(s, f - s);
+        // Text after the dots, up to a tab, belongs to no part and is dropped.
+    }
+    size_t t = work.find('\t');
+    if (t != std::string::npos) {
+        if (parts.core.empty()) parts.core = work.substr(0, t);
+        parts.shortcut = work.substr(t);
+    }
+    if (parts.core.empty()) parts.core = work;
+    return parts;
+}
+
+// With IsAlpha the ampersand goes before the letter inside the translation, else where the
+// English ampersand stood (clamped to the translation's last byte).
+void PlaceAmpersand(std::string& translation, char letter, int englishPosition) {
+    int length = static_cast<int>(translation.size());
+    int position = FindLetterIgnoringCase(translation, letter);
+    if (position < 0) position = englishPosition >= length ? length - 1 : englishPosition;
+    if (position >= 0 && position < length) translation.insert(static_cast<size_t>(position), 1, '&');
+}
+
+}  // namespace
+
+}  // namespace qml
+
+char* GetMultiLngTextForUI(const char* caption, char* buffer, int size) {
+    using namespace qml;
+    if (!buffer || size < 1) return buffer;
+    os::ProfileCallScope profileScope;
+    std::memset(buffer, 0, static_cast<size_t>(size));
+    if (!caption || !*caption) return buffer;
+
+    std::string work(caption, strnlen(caption, kCaptionLimit));
+
+    // The accelerator: the first ampersand and the letter or digit after it.
+    char letter = 0;
+    int accelerator = -1;
+    size_t p = work.find('&');
+    if (p != std::string::npos) {
+        accelerator = static_cast<int>(p);
+        if (p > 0 && work[p - 1] == '(') {
+            // Already in the "(&X)" form that the rebuild produces: nothing to do.
+            std::strncpy(buffer, work.c_str(), static_cast<size_t>(size));
+            buffer[size - 1] = '\0';
+            return buffer;
+        }
+        if (p + 1 < work.size() && IsAsciiAlnum(static_cast<unsigned char>(work[p + 1])))
+            letter = ToUpperAscii(work[p + 1]);
+        work.erase(p, 1);
+    }
+
+    CaptionParts parts = SplitCaption(work);
+
+    // The core is handed over as plain text: a percent sign in it is no conversion.
+    TranslatePlainText(buffer, size - 1, Trimmed(parts.core).c_str());
+    std::string result(buffer);
+
+    if (letter != 0) {
+        if (State().isAlpha != 0) {
+            PlaceAmpersand(result, letter, accelerator);
+        } else {
+            char suffix[8] = {};
+            kvSnprintf(suffix, sizeof suffix, "(&%c)", letter);
+            result += suffix;
+        }
+    }
+    result += parts.ellipsis;
+    result += parts.shortcut;
+
+    kvSnprintf(buffer, size, "%s", result.c_str());
+    return buffer;
+}

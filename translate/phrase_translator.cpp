@@ -1,0 +1,344 @@
+// GetMultiLngText_ByAutoPart: one pass over a formatted sentence, byte by byte, with the
+// states Plain, Word (a word collected in the key) and Group (a {phrase} collected in the key).
+// Words and groups are looked up; everything else is copied as it stands.
+#include "translate/phrase_translator.h"
+
+#include <array>
+#include <cstring>
+
+#include "language/language_state.h"
+#include "platform/crt.h"
+#include "platform/profile_scope.h"
+#include "translate/key_lookup.h"
+
+namespace qml {
+
+namespace {
+
+// Each lookup gets one byte less than the translation buffer, so its last byte stays NUL.
+constexpr int kLookupSize = kTextBufferSize - 1;
+
+bool IsLetter(unsigned char b) {
+    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
+}
+bool IsWordByte(unsigned char b) {
+    return IsLetter(b) || b == '_';
+}
+bool IsHighByte(unsigned char b) {
+    return b >= 0x80;
+}
+// The neighbours that let DeleteSpace drop a space.
+bool LetsSpaceDrop(unsigned char b) {
+    return IsLetter(b) || b == '{' || b == '}' || b == '$';
+}
+
+// Bytes gathered for a key or for untranslated output. It holds a whole text, so no word,
+// group or row of plain bytes is ever cut or overruns it.
+class ByteCollector {
+  public:
+    void Add(char b) {
+        if (m_length < kTextBufferSize - 1) m_bytes[static_cast<size_t>(m_length++)] = b;
+    }
+    void Add(const char* bytes, int count) {
+        int room = kTextBufferSize - 1 - m_length;
+        if (count > room) count = room;
+        if (count <= 0) return;
+        std::memcpy(m_bytes.data() + m_length, bytes, static_cast<size_t>(count));
+        m_length += count;
+    }
+    bool IsEmpty() const { return m_length == 0; }
+    int Length() const { return m_length; }
+    // Terminated at its length.
+    const char* Text() {
+        m_bytes[static_cast<size_t>(m_length)] = '\0';
+        return m_bytes.data();
+    }
+    void Clear() { m_length = 0; }
+
+  private:
+    std::array<char, kTextBufferSize> m_bytes{};
+    int m_length = 0;
+};
+
+// The caller's buffer, filled piece by piece. A piece is cut to the room that is left (size - 1
+// bytes in all); once the buffer is full every later piece is dropped.
+class Destination {
+  public:
+    Destination(char* buffer, int size) : m_buffer(buffer), m_size(size) {}
+
+    void Append(const char* piece, int length) {
+        int room = m_size - m_length - 1;
+        if (length > room) length = room;
+        if (length <= 0) return;
+        std::memcpy(m_buffer + m_length, piece, static_cast<size_t>(length));
+        m_length += length;
+        m_buffer[m_length] = '\0';
+    }
+
+  private:
+    char* m_buffer;
+    int m_size;
+    int m_length = 0;  // the output length
+};
+
+class PhraseTranslator {
+  public:
+    PhraseTranslator(const char* text, int length, char* buffer, int size)
+        : m_text(text), m_n(length), m_destination(buffer, size) {}
+
+    void Run() {
+        int p = 0;
+        while (p < m_n) p = HandleByte(p);
+        EndStep();
+    }
+
+  private:
+    // The byte at p; the terminating NUL at p == n.
+    unsigned char At(int p) const { return static_cast<unsigned char>(m_text[p]); }
+
+    // ---- the four operations ----
+
+    void TranslateKey() {
+        GetMultiLanguageText(m_key.Text(), m_translation.data(), kLookupSize, kProgramOutStr);
+        m_destination.Append(m_translation.data(), static_cast<int>(std::strlen(m_translation.data())));
+        m_key.Clear();
+    }
+    void AppendPlain() {
+        m_destination.Append(m_plain.Text(), m_plain.Length());
+        m_plain.Clear();
+    }
+    void CloseWord() {
+        if (!m_wordOpen) return;
+        m_wordOpen = false;
+        TranslateKey();
+    }
+
+    // ---- the rules, the first that matches applies; each returns where to go on ----
+
+    int HandleByte(int p) {
+        unsigned char b = At(p);
+        if (!m_inGroup && (b == '$' || IsHighByte(b))) return LiteralStretchOrRun(p);  // rule 1
+        if (IsWordByte(b)) {                                                           // rule 2
+            WordByte(static_cast<char>(b));
+            return p + 1;
+        }
+        if (b == '{') return OpeningBrace(p);  // rule 3
+        if (b == '}') return ClosingBrace(p);  // rule 4
+        return OtherByte(p);                   // rule 5
+    }
+
+    // Rule 1: a double-byte run, a $literal stretch$, "$$", or a dollar sign without a partner.
+    int LiteralStretchOrRun(int p) {
+        const char* start = m_text + p;
+        if (IsHighByte(At(p))) {
+            int length = static_cast<int>(FindDoubleByteRunEnd(start) - start);
+            CopyUntranslated(start, length);
+            return p + length;
+        }
+        const void* closing =
+            p + 1 < m_n ? std::memchr(start + 1, '$', static_cast<size_t>(m_n - p - 1)) : nullptr;
+        if (!closing) {
+            DollarWithoutPartner();
+            return p + 1;
+        }
+        int length = static_cast<int>(static_cast<const char*>(closing) - (start + 1));
+        if (length == 0) {  // "$$" stands for one dollar sign
+            m_afterWord = false;
+            CloseWord();
+            m_plain.Add('$');
+            m_spaceDropped = false;
+            return p + 2;
+        }
+        CopyUntranslated(start + 1, length);
+        return p + length + 2;
+    }
+
+    // A stretch or run is copied whole, however long, after the key (even an empty one) and the
+    // plain bytes before it. after-word keeps its value.
+    void CopyUntranslated(const char* bytes, int length) {
+        TranslateKey();
+        AppendPlain();
+        m_destination.Append(bytes, length);
+        m_wordOpen = false;
+        m_spaceDropped = false;
+    }
+
+    // Rule 1.5: right after a word or group the dollar sign belongs to a key.
+    void DollarWithoutPartner() {
+        if (m_afterWord) {
+            WordByte('$');
+            return;
+        }
+        CloseWord();
+        m_plain.Add('$');
+        m_spaceDropped = false;
+    }
+
+    // Rule 2.
+    void WordByte(char b) {
+        m_spaceDropped = false;
+        m_afterWord = true;
+        if (!m_inGroup && !m_wordOpen) {  // a new word begins
+            m_wordOpen = true;
+            AppendPlain();
+        }
+        m_key.Add(b);
+    }
+
+    // Rule 3.
+    int OpeningBrace(int p) {
+        m_afterWord = false;
+        if (p + 1 < m_n && At(p + 1) == '{') {  // "{{": one literal brace
+            OrdinaryByte(p + 1);
+            return p + 2;
+        }
+        if (m_inGroup) {  // braces do not nest
+            OrdinaryByte(p);
+            return p + 1;
+        }
+        m_spaceDropped = false;
+        m_wordOpen = true;
+        m_inGroup = true;
+        if (p > 0) {
+            // A word ending in a letter is looked up by itself; one ending in "_" or a joined
+            // "$" stays in the key and leads the group's key.
+            if (IsLetter(At(p - 1)))
+                TranslateKey();
+            else
+                AppendPlain();
+        }
+        m_afterWord = true;
+        return p + 1;
+    }
+
+    // Rule 4.
+    int ClosingBrace(int p) {
+        m_afterWord = false;
+        if (m_inGroup) {
+            m_spaceDropped = false;
+            m_wordOpen = false;
+            TranslateKey();
+            m_inGroup = false;
+            m_afterWord = true;
+            return p + 1;
+        }
+        if (p + 1 < m_n && At(p + 1) == '}') ++p;  // "}}": one literal brace
+        CloseWord();
+        m_plain.Add('}');
+        m_spaceDropped = false;
+        return p + 1;
+    }
+
+    // Rule 5, with the disambiguator "(#...)" that stays attached to the key.
+    int OtherByte(int p) {
+        m_afterWord = false;
+        if (At(p) == '(' && p < m_n - 3 && At(p + 1) == '#') {
+            const void* found = std::memchr(m_text + p + 2, ')', static_cast<size_t>(m_n - p - 2));
+            if (found) {
+                int close = static_cast<int>(static_cast<const char*>(found) - m_text);
+                m_key.Add(m_text + p, close - p + 1);
+                OrdinaryByte(close + 1);  // the byte after ")" is not classified again
+                return close + 2;
+            }
+        }
+        OrdinaryByte(p);
+        return p + 1;
+    }
+
+    // Rules 5.2 and 5.3: a byte that is no markup where it stands. At p == n (after a
+    // disambiguator that ends the text) only the word is closed.
+    void OrdinaryByte(int p) {
+        char b = static_cast<char>(At(p));
+        if (m_inGroup) {
+            if (p >= m_n) return;
+            m_key.Add(b);
+            m_spaceDropped = false;
+            return;
+        }
+        CloseWord();
+        if (p >= m_n) return;
+        if (b == ' ') {
+            SpaceRule(p);
+            return;
+        }
+        m_plain.Add(b);
+        m_spaceDropped = false;
+    }
+
+    // With DeleteSpace on, one space next to a letter, a brace or a dollar sign of the English
+    // text is dropped; in a row of spaces at most one goes.
+    void SpaceRule(int p) {
+        bool besideMarkup = (p > 0 && LetsSpaceDrop(At(p - 1))) || (p + 1 < m_n && LetsSpaceDrop(At(p + 1)));
+        if (State().deleteSpace != 0 && !m_spaceDropped && besideMarkup) {
+            m_spaceDropped = true;
+            return;
+        }
+        m_plain.Add(' ');
+    }
+
+    void EndStep() {
+        // A word at the end, a group that no "}" closed, or a disambiguator after no word.
+        if (!m_key.IsEmpty()) TranslateKey();
+        if (!m_plain.IsEmpty()) AppendPlain();
+    }
+
+    const char* m_text;
+    int m_n;
+    Destination m_destination;
+    ByteCollector m_key;
+    ByteCollector m_plain;
+    std::array<char, kTextBufferSize> m_translation{};
+
+    bool m_inGroup = false;
+    bool m_wordOpen = false;
+    bool m_afterWord = false;
+    bool m_spaceDropped = false;
+};
+
+// Clears the destination and translates text of the given length (at most 1023 bytes).
+char* Translate(char* buffer, int size, const char* text, int length) {
+    std::memset(buffer, 0, static_cast<size_t>(size));
+    if (length == 0) return buffer;
+    PhraseTranslator(text, length, buffer, size).Run();
+    return buffer;
+}
+
+}  // namespace
+
+const char* FindDoubleByteRunEnd(const char* start) {
+    const char* p = start;
+    while (*p != '\0') {
+        auto b = static_cast<unsigned char>(*p);
+        if ((p - start) % 2 == 0 && b <= 127) break;
+        ++p;
+    }
+    return p;
+}
+
+char* TranslatePlainText(char* buffer, int size, const char* text) {
+    if (!buffer || size < 1) return buffer;
+    std::array<char, kTextBufferSize> copy{};
+    size_t length = text ? strnlen(text, kTextBufferSize - 1) : 0;
+    std::memcpy(copy.data(), text ? text : "", length);
+    return Translate(buffer, size, copy.data(), static_cast<int>(length));
+}
+
+}  // namespace qml
+
+char* GetMultiLngText_ByAutoPartV(char* buffer, int size, const char* format, va_list args) {
+    using namespace qml;
+    if (!buffer || size < 1) return buffer;
+    os::ProfileCallScope profileScope;
+    // A longer sentence is cut to 1023 bytes; the cleared last byte terminates it.
+    std::array<char, kTextBufferSize> text{};
+    if (format) crt::_vsnprintf(text.data(), kTextBufferSize - 1, format, args);
+    return Translate(buffer, size, text.data(), static_cast<int>(std::strlen(text.data())));
+}
+
+char* GetMultiLngText_ByAutoPart(char* buffer, int size, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    char* result = GetMultiLngText_ByAutoPartV(buffer, size, format, args);
+    va_end(args);
+    return result;
+}
