@@ -1,0 +1,13 @@
+// The two host-owned conversion settings, read through their pointers at every use.
+#pragma once
+
+#include "quorvel/multilanguage.h"
+
+namespace qml {
+
+// The system code type when the host has set its pointer; false for no system code type.
+bool GetSystemCodeType(int& codeType);
+// Whether the conversion is on: the switch pointer is set and its value is non-zero.
+bool ConversionIsOn();
+
+}  // namespace qml

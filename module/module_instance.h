@@ -1,0 +1,19 @@
+// What the library's start-up sets up for the rest of it: its own module handle, through
+// which the converter finds its code tables, and the lock around the converter.
+#pragma once
+
+#include "platform/lock.h"
+#include "quorvel/wintypes.h"
+
+namespace qml {
+
+// The library's own module handle; null until start-up has run.
+HINSTANCE ModuleInstance();
+// Start-up records the handle here. Also lets tests run the converter without its tables.
+void SetModuleInstance(HINSTANCE instance);
+
+// The one lock that serialises every use of the converter object. It exists before the first
+// export can be called and after the last static destructor of the library has run.
+os::CriticalSection& ConversionLock();
+
+}  // namespace qml
