@@ -2,22 +2,20 @@
 // translated phrase by phrase.
 #include "log/log_relay.h"
 
-#include <array>
-
 #include "language/language_state.h"
-#include "platform/crt.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
 #include "translate/phrase_translator.h"
+#include "translate/working_text.h"
 
 namespace qml {
 
 namespace {
 
-// The line in a cleared buffer: at most 1023 bytes, always terminated.
-std::array<char, kTextBufferSize> FormatLine(const char* format, va_list args) {
-    std::array<char, kTextBufferSize> line{};
-    if (format) crt::_vsnprintf(line.data(), kTextBufferSize - 1, format, args);
+// The line: at most 1023 bytes, always terminated.
+WorkingText FormatLine(const char* format, va_list args) {
+    WorkingText line;
+    FormatWorkingText(line, format, args);
     return line;
 }
 
@@ -33,7 +31,7 @@ void SendLine(unsigned int level, const char* text) {
 
 void SendTranslatedLine(unsigned int level, const char* text) {
     if (!State().logCallback) return;
-    std::array<char, kTextBufferSize> translated{};
+    WorkingText translated;
     // Handed over as plain text: a percent sign in the line is not read a second time.
     TranslatePlainText(translated.data(), kTextBufferSize, text);
     SendLine(level, translated.data());

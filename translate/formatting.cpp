@@ -1,14 +1,13 @@
 // GetMLFormatString: a template with one doubled conversion ("%%s", "%%lu") translated, filled
 // with a translated text or a number, and the sentence translated once more.
-#include <array>
 #include <cstring>
 #include <string>
 
-#include "platform/crt.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
 #include "translate/phrase_translator.h"
 #include "translate/template_filling.h"
+#include "translate/working_text.h"
 
 namespace qml {
 
@@ -17,7 +16,7 @@ namespace {
 // The first pass: formatting a valid template without arguments only makes "%%" a "%"; any
 // other "%" stays, so a stray conversion never reads an argument.
 std::string TranslateTemplate(const char* templateText) {
-    std::array<char, kTextBufferSize> translated{};
+    WorkingText translated;
     TranslatePlainText(translated.data(), kTextBufferSize, CollapseDoubledPercents(templateText).c_str());
     return translated.data();
 }
@@ -33,10 +32,10 @@ char* GetMLFormatStringV(char* buffer, int size, const char* templateText, const
     os::ProfileCallScope profileScope;
     std::memset(buffer, 0, static_cast<size_t>(size));
 
-    std::array<char, kTextBufferSize> argument{};
-    if (argFormat) crt::_vsnprintf(argument.data(), kTextBufferSize - 1, argFormat, args);
+    WorkingText argument;
+    FormatWorkingText(argument, argFormat, args);
     std::string translatedTemplate = TranslateTemplate(templateText);
-    std::array<char, kTextBufferSize> translatedArgument{};
+    WorkingText translatedArgument;
     TranslatePlainText(translatedArgument.data(), kTextBufferSize, argument.data());
 
     TranslatePlainText(buffer, size,

@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "language/language_state.h"
-#include "platform/crt.h"
 #include "platform/profile_scope.h"
 #include "translate/key_lookup.h"
+#include "translate/working_text.h"
 
 namespace qml {
 
@@ -56,7 +56,7 @@ class ByteCollector {
     void Clear() { m_length = 0; }
 
   private:
-    std::array<char, kTextBufferSize> m_bytes{};
+    std::array<char, kTextBufferSize> m_bytes;  // valid up to m_length
     int m_length = 0;
 };
 
@@ -84,7 +84,10 @@ class Destination {
 class PhraseTranslator {
   public:
     PhraseTranslator(const char* text, int length, char* buffer, int size)
-        : m_text(text), m_n(length), m_destination(buffer, size) {}
+        : m_text(text), m_n(length), m_destination(buffer, size) {
+        // Each lookup clears the bytes it is given; the last one stays the terminator.
+        m_translation[kLookupSize] = '\0';
+    }
 
     void Run() {
         int p = 0;
@@ -118,13 +121,10 @@ class PhraseTranslator {
     int HandleByte(int p) {
         unsigned char b = At(p);
         if (!m_inGroup && (b == '$' || IsHighByte(b))) return LiteralStretchOrRun(p);  // rule 1
-        if (IsWordByte(b)) {                                                           // rule 2
-            WordByte(static_cast<char>(b));
-            return p + 1;
-        }
-        if (b == '{') return OpeningBrace(p);  // rule 3
-        if (b == '}') return ClosingBrace(p);  // rule 4
-        return OtherByte(p);                   // rule 5
+        if (IsWordByte(b)) return WordBytes(p);                                        // rule 2
+        if (b == '{') return OpeningBrace(p);                                          // rule 3
+        if (b == '}') return ClosingBrace(p);                                          // rule 4
+        return OtherByte(p);                                                           // rule 5
     }
 
     // Rule 1: a double-byte run, a $literal stretch$, "$$", or a dollar sign without a partner.
@@ -166,7 +166,7 @@ class PhraseTranslator {
     // Rule 1.5: right after a word or group the dollar sign belongs to a key.
     void DollarWithoutPartner() {
         if (m_afterWord) {
-            WordByte('$');
+            JoinWord("$", 1);
             return;
         }
         CloseWord();
@@ -174,15 +174,22 @@ class PhraseTranslator {
         m_spaceDropped = false;
     }
 
-    // Rule 2.
-    void WordByte(char b) {
+    // Rule 2, for the byte at p and the word bytes that follow it: each of them would take the
+    // same rule again and change nothing but the key.
+    int WordBytes(int p) {
+        int end = p + 1;
+        while (end < m_n && IsWordByte(At(end))) ++end;
+        JoinWord(m_text + p, end - p);
+        return end;
+    }
+    void JoinWord(const char* bytes, int count) {
         m_spaceDropped = false;
         m_afterWord = true;
         if (!m_inGroup && !m_wordOpen) {  // a new word begins
             m_wordOpen = true;
             AppendPlain();
         }
-        m_key.Add(b);
+        m_key.Add(bytes, count);
     }
 
     // Rule 3.
@@ -287,7 +294,7 @@ class PhraseTranslator {
     Destination m_destination;
     ByteCollector m_key;
     ByteCollector m_plain;
-    std::array<char, kTextBufferSize> m_translation{};
+    std::array<char, kTextBufferSize> m_translation;
 
     bool m_inGroup = false;
     bool m_wordOpen = false;
@@ -295,7 +302,8 @@ class PhraseTranslator {
     bool m_spaceDropped = false;
 };
 
-// Clears the destination and translates text of the given length (at most 1023 bytes).
+// Clears the destination and translates text of the given length (at most 1023 bytes, with a
+// NUL after them).
 char* Translate(char* buffer, int size, const char* text, int length) {
     std::memset(buffer, 0, static_cast<size_t>(size));
     if (length == 0) return buffer;
@@ -317,10 +325,14 @@ const char* FindDoubleByteRunEnd(const char* start) {
 
 char* TranslatePlainText(char* buffer, int size, const char* text) {
     if (!buffer || size < 1) return buffer;
-    std::array<char, kTextBufferSize> copy{};
-    size_t length = text ? strnlen(text, kTextBufferSize - 1) : 0;
-    std::memcpy(copy.data(), text ? text : "", length);
-    return Translate(buffer, size, copy.data(), static_cast<int>(length));
+    if (!text) text = "";
+    size_t length = strnlen(text, kTextBufferSize - 1);
+    if (text[length] == '\0') return Translate(buffer, size, text, static_cast<int>(length));
+    // A longer text is cut to its first 1023 bytes.
+    WorkingText cut;
+    std::memcpy(cut.data(), text, length);
+    cut[length] = '\0';
+    return Translate(buffer, size, cut.data(), static_cast<int>(length));
 }
 
 }  // namespace qml
@@ -329,10 +341,9 @@ char* GetMultiLngText_ByAutoPartV(char* buffer, int size, const char* format, va
     using namespace qml;
     if (!buffer || size < 1) return buffer;
     os::ProfileCallScope profileScope;
-    // A longer sentence is cut to 1023 bytes; the cleared last byte terminates it.
-    std::array<char, kTextBufferSize> text{};
-    if (format) crt::_vsnprintf(text.data(), kTextBufferSize - 1, format, args);
-    return Translate(buffer, size, text.data(), static_cast<int>(std::strlen(text.data())));
+    WorkingText text;
+    int length = FormatWorkingText(text, format, args);
+    return Translate(buffer, size, text.data(), length);
 }
 
 char* GetMultiLngText_ByAutoPart(char* buffer, int size, const char* format, ...) {

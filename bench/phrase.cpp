@@ -1,0 +1,179 @@
+// A translated log line against the message catalogues of the C library: LogML of a ten-word
+// English line, every word translated from a language file of 5,000 entries, against ten
+// dgettext calls on the same 5,000 entries compiled with msgfmt. Both are measured in the same
+// run and the ratio is printed at the end.
+#include <benchmark/benchmark.h>
+
+#include <libintl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <clocale>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "quorvel/multilanguage.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kEntries = 5000;
+constexpr const char* kDomain = "qmlbench";
+
+// Entry i: an English word of letters only and its translation.
+std::string EnglishWord(int i) {
+    std::string word = "term";
+    for (int n = i, digits = 0; digits < 4; n /= 26, ++digits) word += static_cast<char>('a' + n % 26);
+    return word;
+}
+std::string Translation(int i) {
+    return "mot" + EnglishWord(i).substr(4) + "x";
+}
+
+const int kLineWords[10] = {17, 480, 999, 1234, 2048, 2500, 3141, 3999, 4321, 4998};
+
+std::string g_lastLine;
+void KeepLine(unsigned int /*level*/, char* /*format*/, ...) {}
+
+void CaptureLine(unsigned int /*level*/, char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    char text[2048];
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    g_lastLine = text;
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+// The language directory and the message catalogue, built once, and checked: both must
+// really translate every word of the line, or the comparison means nothing.
+struct Catalogues {
+    fs::path dir;
+    std::string line;
+    std::vector<std::string> words;
+    std::string expected;
+
+    Catalogues() {
+        std::string pattern = (fs::temp_directory_path() / "qml-bench-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        dir = pattern;
+
+        std::string lng = "[Lngpara]\nDeleteSpace=0\nIsAlpha=1\n\n[ProgramOutStr]\n";
+        std::string po = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+        for (int i = 0; i < kEntries; ++i) {
+            lng += EnglishWord(i) + "=" + Translation(i) + "\n";
+            po += "msgid \"" + EnglishWord(i) + "\"\nmsgstr \"" + Translation(i) + "\"\n\n";
+        }
+        WriteText(dir / "Language.ini", "[LanguageType]\n2=English\n3=Benchish\n");
+        WriteText(dir / "Benchish.lng", lng);
+
+        WriteText(dir / "bench.po", po);
+        fs::create_directories(dir / "locale" / "fr" / "LC_MESSAGES");
+        std::string msgfmt = "msgfmt -o '" +
+                             (dir / "locale" / "fr" / "LC_MESSAGES" / "qmlbench.mo").string() + "' '" +
+                             (dir / "bench.po").string() + "'";
+        if (std::system(msgfmt.c_str()) != 0)
+            throw std::runtime_error("msgfmt failed (is gettext installed?)");
+
+        for (int i : kLineWords) {
+            words.push_back(EnglishWord(i));
+            line += (line.empty() ? "" : " ") + EnglishWord(i);
+            expected += (expected.empty() ? "" : " ") + Translation(i);
+        }
+
+        // The C library's catalogues: LANGUAGE picks the language unless the locale is "C".
+        if (!std::setlocale(LC_ALL, "C.UTF-8")) throw std::runtime_error("no C.UTF-8 locale");
+        setenv("LANGUAGE", "fr", 1);
+        bindtextdomain(kDomain, (dir / "locale").string().c_str());
+        for (size_t k = 0; k < words.size(); ++k)
+            if (Translation(kLineWords[k]) != dgettext(kDomain, words[k].c_str()))
+                throw std::runtime_error("dgettext does not translate " + words[k]);
+
+        // A language file in use was written long before; one written a moment ago is read
+        // again at every call until the profile reader can trust its time stamps (3 s).
+        std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+
+        Set_MultiLanguage_Para(dir.string().c_str(), LANGUAGE_TYPE_OTHER, CaptureLine, nullptr);
+        LogML(1, "%s", line.c_str());
+        if (g_lastLine != expected) throw std::runtime_error("LogML gave \"" + g_lastLine + "\"");
+        // From here on a callback that only receives the line, as a quiet host's would.
+        Set_MultiLanguage_Para(dir.string().c_str(), LANGUAGE_TYPE_OTHER, KeepLine, nullptr);
+    }
+    ~Catalogues() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+Catalogues& Shared() {
+    static Catalogues catalogues;
+    return catalogues;
+}
+
+void BM_LogML_TenTranslatedWords(benchmark::State& state) {
+    const std::string& line = Shared().line;
+    for (auto _ : state) LogML(1, "%s", line.c_str());
+}
+BENCHMARK(BM_LogML_TenTranslatedWords);
+
+void BM_Dgettext_TenWords(benchmark::State& state) {
+    const std::vector<std::string>& words = Shared().words;
+    for (auto _ : state)
+        for (const std::string& word : words) benchmark::DoNotOptimize(dgettext(kDomain, word.c_str()));
+}
+BENCHMARK(BM_Dgettext_TenWords);
+
+// Prints the usual table and, at the end, the ratio of the two.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                m_nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        auto ours = m_nanoseconds.find("BM_LogML_TenTranslatedWords");
+        auto peer = m_nanoseconds.find("BM_Dgettext_TenWords");
+        if (ours == m_nanoseconds.end() || peer == m_nanoseconds.end() || peer->second <= 0) return;
+        std::printf(
+            "LogML of ten translated words: %.0f ns; ten dgettext calls: %.0f ns; ratio %.2f (goal <= 3)\n",
+            ours->second, peer->second, ours->second / peer->second);
+    }
+
+  private:
+    std::map<std::string, double> m_nanoseconds;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    try {
+        Shared();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_phrase: set-up failed: %s\n", e.what());
+        return 1;
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
