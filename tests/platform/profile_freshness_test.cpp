@@ -1,0 +1,237 @@
+// The profile reader keeps parsed files, yet every edit is seen at the next call: edits that
+// change the size, same-size edits in quick succession, replacement, deletion, a directory in
+// the file's place; and inside a ProfileCallScope one snapshot per file.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "platform/posix/profile_cache.h"
+#include "platform/posix/profile_file.h"
+#include "platform/profile_scope.h"
+#include "profile_fixture.h"
+
+namespace {
+
+using qml::os::ProfileCallScope;
+
+std::string Entry(const std::string& value) {
+    return "[S]\r\nk=" + value + "\r\n";
+}
+
+// Rewrites the file in place (same inode), as an editor saving over it does.
+void Overwrite(const std::string& path, const std::string& bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ::close(fd);
+}
+
+class ProfileFreshness : public qml_test::ProfileTest {};
+
+TEST_F(ProfileFreshness, AnEditIsSeenAtTheNextCall) {
+    std::string file = Write("edit.ini", Entry("one"));
+    EXPECT_EQ(Value(file, "S", "k"), "one");
+    Overwrite(file, Entry("three"));
+    EXPECT_EQ(Value(file, "S", "k"), "three");
+    Overwrite(file, Entry("3") + "[New]\r\nadded=yes\r\n");
+    EXPECT_EQ(Value(file, "S", "k"), "3");
+    EXPECT_EQ(Value(file, "New", "added"), "yes");
+}
+
+// Write, read, rewrite with the same size at once, read again.
+void SameSizeEditsAreSeen(const std::string& file, int rounds) {
+    for (int round = 0; round < rounds; ++round) {
+        std::string first = round % 2 ? "BBBB" : "CCCC";
+        std::string second = round % 2 ? "DDDD" : "EEEE";
+        Overwrite(file, Entry(first));
+        ASSERT_EQ(qml_test::ReadProfile("S", "k", "", 64, file).text, first) << "round " << round;
+        Overwrite(file, Entry(second));
+        ASSERT_EQ(qml_test::ReadProfile("S", "k", "", 64, file).text, second) << "round " << round;
+    }
+}
+
+TEST_F(ProfileFreshness, SameSizeEditsWithinOneSecondAreSeen) {
+    SameSizeEditsAreSeen(Write("same.ini", Entry("AAAA")), 50);
+}
+
+// On file systems whose times have a coarse granularity two quick edits that keep the size
+// leave the stat stamp unchanged (same inode, size and times): only the content tells them
+// apart. Simulated here, since this machine's file times may be finer.
+class CoarseFileTimes : public ProfileFreshness {
+  protected:
+    void SetUp() override {
+        qml::posix::SetFileTimeGranularityForTesting(std::int64_t{2} * 1000 * 1000 * 1000);
+    }
+    void TearDown() override { qml::posix::SetFileTimeGranularityForTesting(1); }
+};
+
+TEST_F(CoarseFileTimes, SameSizeEditsWithAnUnchangedStampAreSeen) {
+    std::string file = Write("coarse.ini", Entry("AAAA"));
+    struct stat before;
+    ASSERT_EQ(::stat(file.c_str(), &before), 0);
+    SameSizeEditsAreSeen(file, 50);
+    struct stat after;
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    // Fifty rounds take far less than the granularity, so most edits kept the stamp.
+    EXPECT_LT(after.st_mtim.tv_sec - before.st_mtim.tv_sec, 4);
+}
+
+TEST_F(CoarseFileTimes, AScopeStillSeesEditsAfterItCloses) {
+    std::string file = Write("coarse-scope.ini", Entry("AAAA"));
+    {
+        qml::os::ProfileCallScope scope;
+        EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+        Overwrite(file, Entry("BBBB"));
+        EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+    }
+    EXPECT_EQ(Value(file, "S", "k"), "BBBB");
+}
+
+// The same edit with the modification time put back to the old one.
+TEST_F(ProfileFreshness, AnEditThatRestoresTheModificationTimeIsSeen) {
+    std::string file = Write("restored.ini", Entry("AAAA"));
+    EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+    struct stat st;
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    Overwrite(file, Entry("ZZZZ"));
+    struct timespec times[2] = {st.st_atim, st.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    EXPECT_EQ(Value(file, "S", "k"), "ZZZZ");
+}
+
+TEST_F(ProfileFreshness, AFileRenamedOverTheOldOneIsSeen) {
+    std::string file = Write("renamed.ini", Entry("old"));
+    EXPECT_EQ(Value(file, "S", "k"), "old");
+    std::string replacement = Write("renamed.ini.new", Entry("new"));
+    ASSERT_EQ(std::rename(replacement.c_str(), file.c_str()), 0);
+    EXPECT_EQ(Value(file, "S", "k"), "new");
+}
+
+TEST_F(ProfileFreshness, AFileDeletedBetweenCallsIsNotFoundAndComesBack) {
+    std::string file = Write("deleted.ini", Entry("here"));
+    EXPECT_EQ(Value(file, "S", "k"), "here");
+    ASSERT_EQ(::unlink(file.c_str()), 0);
+    qml_test::ProfileRead read = qml_test::ReadProfile("S", "k", "gone", 64, file);
+    EXPECT_EQ(read.text, "gone");
+    EXPECT_EQ(read.lastError, ERROR_FILE_NOT_FOUND);
+    Write("deleted.ini", Entry("back"));
+    EXPECT_EQ(Value(file, "S", "k"), "back");
+}
+
+TEST_F(ProfileFreshness, AFileReplacedByADirectoryIsNotFound) {
+    std::string file = Write("dir.ini", Entry("file"));
+    EXPECT_EQ(Value(file, "S", "k"), "file");
+    ASSERT_EQ(::unlink(file.c_str()), 0);
+    ASSERT_EQ(::mkdir(file.c_str(), 0700), 0);
+    EXPECT_EQ(Value(file, "S", "k"), "<default>");
+    EXPECT_EQ(Value(file, nullptr, nullptr, "", 16), "");
+}
+
+TEST_F(ProfileFreshness, AFileThatBecomesUnreadableIsNotFound) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    std::string file = Write("locked.ini", Entry("open"));
+    EXPECT_EQ(Value(file, "S", "k"), "open");
+    ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+    EXPECT_EQ(Value(file, "S", "k"), "<default>");
+    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+    EXPECT_EQ(Value(file, "S", "k"), "open");
+}
+
+TEST_F(ProfileFreshness, AnUnchangedFileIsParsedOnce) {
+    std::string file = Write("once.ini", Entry("v"));
+    EXPECT_EQ(Value(file, "S", "k"), "v");
+    std::uint64_t parses = qml::posix::GetProfileCacheStats().parses;
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(Value(file, "S", "k"), "v");
+    EXPECT_EQ(qml::posix::GetProfileCacheStats().parses, parses);
+}
+
+// Once the file's last change lies further back than the margin before a check, that check
+// settles it and later lookups neither read nor parse it.
+TEST_F(ProfileFreshness, ASettledFileIsNotReadAgain) {
+    std::string file = Write("settled.ini", Entry("v"));
+    EXPECT_EQ(Value(file, "S", "k"), "v");
+    std::this_thread::sleep_for(std::chrono::nanoseconds(qml::posix::kRacyMarginNs) +
+                                std::chrono::milliseconds(200));
+    EXPECT_EQ(Value(file, "S", "k"), "v");  // the check that settles it
+    std::uint64_t reads = qml::posix::GetProfileCacheStats().reads;
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(Value(file, "S", "k"), "v");
+    EXPECT_EQ(qml::posix::GetProfileCacheStats().reads, reads);
+    Overwrite(file, Entry("w"));
+    EXPECT_EQ(Value(file, "S", "k"), "w");
+}
+
+TEST_F(ProfileFreshness, AScopeChecksEachFileOnce) {
+    std::string file = Write("scope.ini", Entry("v"));
+    std::string other = Write("other.ini", Entry("o"));
+    std::uint64_t checks = qml::posix::ThisThreadFileChecks();
+    {
+        ProfileCallScope scope;
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(Value(file, "S", "k"), "v");
+            EXPECT_EQ(Value(other, "S", "k"), "o");
+        }
+    }
+    EXPECT_EQ(qml::posix::ThisThreadFileChecks() - checks, 2u);
+    checks = qml::posix::ThisThreadFileChecks();
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(Value(file, "S", "k"), "v");
+    EXPECT_EQ(qml::posix::ThisThreadFileChecks() - checks, 10u);
+}
+
+TEST_F(ProfileFreshness, AnEditInsideAScopeIsSeenAfterIt) {
+    std::string file = Write("inside.ini", Entry("AAAA"));
+    {
+        ProfileCallScope outer;
+        EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+        Overwrite(file, Entry("BBBB"));
+        {
+            ProfileCallScope inner;
+            EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+        }
+        // Closing the inner scope does not end the outer one.
+        EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+    }
+    EXPECT_EQ(Value(file, "S", "k"), "BBBB");
+}
+
+TEST_F(ProfileFreshness, AScopeRemembersAMissingFileUntilItCloses) {
+    std::string file = dir().file("later.ini");
+    {
+        ProfileCallScope scope;
+        EXPECT_EQ(Value(file, "S", "k"), "<default>");
+        Write("later.ini", Entry("now"));
+        EXPECT_EQ(Value(file, "S", "k"), "<default>");
+    }
+    EXPECT_EQ(Value(file, "S", "k"), "now");
+}
+
+TEST_F(ProfileFreshness, AScopeOnOneThreadDoesNotHoldBackAnother) {
+    std::string file = Write("threads.ini", Entry("AAAA"));
+    ProfileCallScope scope;
+    EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+    Overwrite(file, Entry("BBBB"));
+    std::string seenByOther;
+    std::thread([&] { seenByOther = Value(file, "S", "k"); }).join();
+    EXPECT_EQ(seenByOther, "BBBB");
+    EXPECT_EQ(Value(file, "S", "k"), "AAAA");
+}
+
+TEST_F(ProfileFreshness, TheCacheKeepsABoundedNumberOfFiles) {
+    constexpr int kFiles = static_cast<int>(qml::posix::kMaxCachedFiles) * 3;
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < kFiles; ++i) {
+            std::string name = "many" + std::to_string(i) + ".ini";
+            std::string path = round == 0 ? Write(name, Entry(std::to_string(i))) : dir().file(name);
+            EXPECT_EQ(Value(path, "S", "k"), std::to_string(i));
+        }
+    EXPECT_LE(qml::posix::GetProfileCacheStats().files, qml::posix::kMaxCachedFiles);
+}
+
+}  // namespace
