@@ -163,7 +163,7 @@ class PhraseTranslator {
         m_spaceDropped = false;
     }
 
-    // Rule 1.5: right after a word or group the dollar sign belongs to a key.
+    // A dollar sign without a partner: right after a word or group it belongs to a key.
     void DollarWithoutPartner() {
         if (m_afterWord) {
             JoinWord("$", 1);
@@ -174,8 +174,8 @@ class PhraseTranslator {
         m_spaceDropped = false;
     }
 
-    // Rule 2, for the byte at p and the word bytes that follow it: each of them would take the
-    // same rule again and change nothing but the key.
+    // Rule 2, a word byte, taken with the word bytes that follow it: each of them would take
+    // the same rule again and change nothing but the key.
     int WordBytes(int p) {
         int end = p + 1;
         while (end < m_n && IsWordByte(At(end))) ++end;
@@ -192,7 +192,7 @@ class PhraseTranslator {
         m_key.Add(bytes, count);
     }
 
-    // Rule 3.
+    // Rule 3, an opening brace: a group, or a literal brace.
     int OpeningBrace(int p) {
         m_afterWord = false;
         if (p + 1 < m_n && At(p + 1) == '{') {  // "{{": one literal brace
@@ -218,7 +218,7 @@ class PhraseTranslator {
         return p + 1;
     }
 
-    // Rule 4.
+    // Rule 4, a closing brace: the end of a group, or a literal brace.
     int ClosingBrace(int p) {
         m_afterWord = false;
         if (m_inGroup) {
@@ -236,7 +236,7 @@ class PhraseTranslator {
         return p + 1;
     }
 
-    // Rule 5, with the disambiguator "(#...)" that stays attached to the key.
+    // Rule 5, any other byte, with the disambiguator "(#...)" that stays attached to the key.
     int OtherByte(int p) {
         m_afterWord = false;
         if (At(p) == '(' && p < m_n - 3 && At(p + 1) == '#') {
@@ -252,8 +252,9 @@ class PhraseTranslator {
         return p + 1;
     }
 
-    // Rules 5.2 and 5.3: a byte that is no markup where it stands. At p == n (after a
-    // disambiguator that ends the text) only the word is closed.
+    // A byte that is no markup where it stands: inside a group it joins the key, outside one it
+    // ends the word and goes to the plain bytes (a space by the space rule). At p == n, after a
+    // disambiguator that ends the text, only the word is closed.
     void OrdinaryByte(int p) {
         char b = static_cast<char>(At(p));
         if (m_inGroup) {
