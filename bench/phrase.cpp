@@ -143,9 +143,12 @@ BENCHMARK(BM_Dgettext_TenWords);
 class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                m_nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        // With repetitions the median stands for a benchmark; without, its one run.
+        for (const Run& run : runs) {
+            bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                m_nanoseconds[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     void Finalize() override {
