@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
+#include <ctime>
 #include <mutex>
 #include <optional>
 #include <shared_mutex>
@@ -35,10 +35,12 @@ struct Snapshot {
     }
 };
 
-std::int64_t SteadyNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+// A coarse monotonic clock (a few milliseconds of resolution) is all the recency needs, and
+// reading it costs a fraction of the precise one.
+std::int64_t RecencyNs() {
+    struct timespec now;
+    ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 class ProfileCache {
@@ -117,10 +119,10 @@ std::shared_ptr<const Snapshot> ProfileCache::Find(const std::string& nativePath
     std::shared_lock<std::shared_mutex> lock(m_lock);
     auto it = m_entries.find(nativePath);
     if (it == m_entries.end()) return nullptr;
-    // The recency is only approximate: refreshing it at most once a millisecond keeps
-    // concurrent readers from writing the same cache line at every lookup.
-    std::int64_t now = SteadyNs();
-    if (now - it->second.lastUse.load(std::memory_order_relaxed) > 1000000)
+    // The recency is only approximate: refreshing it only when the coarse clock has moved
+    // keeps concurrent readers from writing the same cache line at every lookup.
+    std::int64_t now = RecencyNs();
+    if (now != it->second.lastUse.load(std::memory_order_relaxed))
         it->second.lastUse.store(now, std::memory_order_relaxed);
     return it->second.snapshot;
 }
@@ -141,7 +143,7 @@ void ProfileCache::Publish(const std::string& nativePath, std::shared_ptr<const 
     m_bytes = m_bytes - entry.cost + cost;
     entry.cost = cost;
     entry.snapshot = std::move(snapshot);
-    entry.lastUse.store(SteadyNs(), std::memory_order_relaxed);
+    entry.lastUse.store(RecencyNs(), std::memory_order_relaxed);
     EvictFor(nativePath);
 }
 

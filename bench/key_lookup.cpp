@@ -1,0 +1,284 @@
+// The key lookup against its peers, on a language file of 5,000 entries: GetMultiLanguageText
+// finding a key and missing one (three tries and the fallback), against dgettext of the C
+// library on a catalogue of the same 5,000 messages compiled with msgfmt, and against reading
+// and parsing the language file at every lookup, as a reader without a cache does. The ratios
+// are printed at the end.
+#include <benchmark/benchmark.h>
+
+#include <libintl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/posix/profile_cache.h"
+#include "platform/posix/profile_file.h"
+#include "platform/posix/profile_parser.h"
+#include "platform/os.h"
+#include "platform/profile_scope.h"
+#include "quorvel/multilanguage.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kEntries = 5000;
+constexpr int kProbes = 256;  // keys spread over the file, used in turn
+constexpr const char* kDomain = "qmlkeys";
+constexpr const char* kMissingKey = "A sentence that no language file holds";
+
+std::string English(int i) {
+    return "Message number " + std::to_string(i) + " of the host";
+}
+std::string Translated(int i) {
+    return "Nachricht Nummer " + std::to_string(i) + " des Gastgebers";
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+struct Fixture {
+    fs::path dir;
+    std::string languageFile;
+    std::vector<std::string> keys;  // kProbes keys spread over the file
+    std::vector<std::string> translations;
+
+    Fixture() {
+        std::string pattern = (fs::temp_directory_path() / "qml-keys-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        dir = pattern;
+
+        std::string lng =
+            "[LanguageTypeCpt]\r\nEnglish=English\r\n\r\n[Lngpara]\r\nDeleteSpace=0\r\nIsAlpha=1\r\n\r\n"
+            "[ProgramOutStr]\r\n";
+        std::string po = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+        for (int i = 0; i < kEntries; ++i) {
+            lng += English(i) + "=" + Translated(i) + "\r\n";
+            po += "msgid \"" + English(i) + "\"\nmsgstr \"" + Translated(i) + "\"\n\n";
+        }
+        for (int p = 0; p < kProbes; ++p) {
+            int i = (p * 7919) % kEntries;
+            keys.push_back(English(i));
+            translations.push_back(Translated(i));
+        }
+        WriteText(dir / "Language.ini", "[LanguageType]\r\n2=English\r\n3=Benchish\r\n");
+        WriteText(dir / "Benchish.lng", lng);
+        languageFile = (dir / "Benchish.lng").string();
+
+        WriteText(dir / "keys.po", po);
+        fs::path mo = dir / "locale" / "de" / "LC_MESSAGES" / (std::string(kDomain) + ".mo");
+        fs::create_directories(mo.parent_path());
+        std::string msgfmt = "msgfmt -o '" + mo.string() + "' '" + (dir / "keys.po").string() + "'";
+        if (std::system(msgfmt.c_str()) != 0)
+            throw std::runtime_error("msgfmt failed (is gettext installed?)");
+        if (!std::setlocale(LC_ALL, "C.UTF-8")) throw std::runtime_error("no C.UTF-8 locale");
+        setenv("LANGUAGE", "de", 1);
+        bindtextdomain(kDomain, (dir / "locale").string().c_str());
+        for (int p = 0; p < kProbes; ++p)
+            if (translations[p] != dgettext(kDomain, keys[p].c_str()))
+                throw std::runtime_error("dgettext does not translate \"" + keys[p] + "\"");
+
+        // A language file in use was written long before. One written a moment ago is
+        // compared byte for byte at every check until its times are older than the margin.
+        std::this_thread::sleep_for(std::chrono::nanoseconds(qml::posix::kRacyMarginNs) +
+                                    std::chrono::milliseconds(300));
+
+        if (Set_MultiLanguage_Para(dir.string().c_str(), LANGUAGE_TYPE_OTHER, nullptr, nullptr) !=
+            LANGUAGE_TYPE_OTHER)
+            throw std::runtime_error("set-up did not choose the language");
+        char buffer[1024];
+        for (int p = 0; p < kProbes; ++p)
+            if (translations[p] !=
+                GetMultiLanguageText(keys[p].c_str(), buffer, sizeof buffer, "ProgramOutStr"))
+                throw std::runtime_error("GetMultiLanguageText does not translate \"" + keys[p] +
+                                         "\": " + buffer);
+        if (std::string(kMissingKey) !=
+            GetMultiLanguageText(kMissingKey, buffer, sizeof buffer, "ProgramOutStr"))
+            throw std::runtime_error("a missing key does not come back unchanged");
+        if (translations[0] != ReparseAndLookUp(keys[0]))
+            throw std::runtime_error("the direct parse finds nothing");
+    }
+    ~Fixture() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    // What a reader without a cache does for one lookup: read the file, parse it, look up.
+    std::string ReparseAndLookUp(const std::string& key) const {
+        std::optional<qml::posix::FileRead> read = qml::posix::ReadRegularFile(languageFile);
+        if (!read) return std::string();
+        qml::posix::ParsedProfile profile(std::move(read->bytes));
+        const qml::posix::ProfileSection* section = profile.FindSection("ProgramOutStr");
+        const qml::posix::ProfileEntry* entry = section ? profile.FindEntry(*section, key) : nullptr;
+        return entry ? std::string(entry->value) : std::string();
+    }
+};
+
+Fixture& Shared() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_GetMultiLanguageText_Hit(benchmark::State& state) {
+    const Fixture& f = Shared();
+    char buffer[1024];
+    int p = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            GetMultiLanguageText(f.keys[p].c_str(), buffer, sizeof buffer, "ProgramOutStr"));
+        p = (p + 1) % kProbes;
+    }
+}
+BENCHMARK(BM_GetMultiLanguageText_Hit);
+
+void BM_GetMultiLanguageText_Miss(benchmark::State& state) {
+    Shared();
+    char buffer[1024];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetMultiLanguageText(kMissingKey, buffer, sizeof buffer, "ProgramOutStr"));
+}
+BENCHMARK(BM_GetMultiLanguageText_Miss);
+
+// The same calls inside a call scope, as when an exported function opens one around them:
+// the file is checked once per scope instead of once per try.
+void BM_GetMultiLanguageText_HitInCallScope(benchmark::State& state) {
+    const Fixture& f = Shared();
+    char buffer[1024];
+    int p = 0;
+    for (auto _ : state) {
+        qml::os::ProfileCallScope scope;
+        benchmark::DoNotOptimize(
+            GetMultiLanguageText(f.keys[p].c_str(), buffer, sizeof buffer, "ProgramOutStr"));
+        p = (p + 1) % kProbes;
+    }
+}
+BENCHMARK(BM_GetMultiLanguageText_HitInCallScope);
+
+void BM_GetMultiLanguageText_MissInCallScope(benchmark::State& state) {
+    Shared();
+    char buffer[1024];
+    for (auto _ : state) {
+        qml::os::ProfileCallScope scope;
+        benchmark::DoNotOptimize(GetMultiLanguageText(kMissingKey, buffer, sizeof buffer, "ProgramOutStr"));
+    }
+}
+BENCHMARK(BM_GetMultiLanguageText_MissInCallScope);
+
+void BM_Dgettext_Hit(benchmark::State& state) {
+    const Fixture& f = Shared();
+    int p = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(dgettext(kDomain, f.keys[p].c_str()));
+        p = (p + 1) % kProbes;
+    }
+}
+BENCHMARK(BM_Dgettext_Hit);
+
+void BM_Dgettext_Miss(benchmark::State& state) {
+    Shared();
+    for (auto _ : state) benchmark::DoNotOptimize(dgettext(kDomain, kMissingKey));
+}
+BENCHMARK(BM_Dgettext_Miss);
+
+void BM_ReparseEveryLookup_Hit(benchmark::State& state) {
+    const Fixture& f = Shared();
+    int p = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f.ReparseAndLookUp(f.keys[p]));
+        p = (p + 1) % kProbes;
+    }
+}
+BENCHMARK(BM_ReparseEveryLookup_Hit);
+
+// What one call cannot go below: the file check is one stat of the language file.
+void BM_Floor_StatOfTheLanguageFile(benchmark::State& state) {
+    const Fixture& f = Shared();
+    struct stat st;
+    for (auto _ : state) benchmark::DoNotOptimize(::stat(f.languageFile.c_str(), &st));
+}
+BENCHMARK(BM_Floor_StatOfTheLanguageFile);
+
+// A lookup in the parsed file alone: inside one call scope the file is checked once, so this
+// is what each further lookup of a sentence's words costs.
+void BM_ProfileLookup_WithoutFileCheck(benchmark::State& state) {
+    const Fixture& f = Shared();
+    char buffer[1024];
+    int p = 0;
+    qml::os::ProfileCallScope scope;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(qml::os::GetPrivateProfileStringA(
+            "ProgramOutStr", f.keys[p].c_str(), "", buffer, sizeof buffer - 1, f.languageFile.c_str()));
+        p = (p + 1) % kProbes;
+    }
+}
+BENCHMARK(BM_ProfileLookup_WithoutFileCheck);
+
+// Prints the usual table and then the ratios of the runs to one another.
+class RatioReporter : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration) m_ns[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf("\nns per call:\n");
+        for (const auto& [name, ns] : m_ns) std::printf("  %-45s %12.1f\n", name.c_str(), ns);
+        std::printf("ratios:\n");
+        Ratio("re-parse per lookup / GetMultiLanguageText hit (goal >= 200)", "BM_ReparseEveryLookup_Hit",
+              "BM_GetMultiLanguageText_Hit");
+        Ratio("re-parse per lookup / hit in a call scope", "BM_ReparseEveryLookup_Hit",
+              "BM_GetMultiLanguageText_HitInCallScope");
+        Ratio("re-parse per lookup / lookup without the file check", "BM_ReparseEveryLookup_Hit",
+              "BM_ProfileLookup_WithoutFileCheck");
+        Ratio("GetMultiLanguageText hit / one stat (the floor of a checked call)",
+              "BM_GetMultiLanguageText_Hit", "BM_Floor_StatOfTheLanguageFile");
+        Ratio("GetMultiLanguageText hit / dgettext hit", "BM_GetMultiLanguageText_Hit", "BM_Dgettext_Hit");
+        Ratio("hit in a call scope / dgettext hit", "BM_GetMultiLanguageText_HitInCallScope",
+              "BM_Dgettext_Hit");
+        Ratio("GetMultiLanguageText miss / dgettext miss", "BM_GetMultiLanguageText_Miss",
+              "BM_Dgettext_Miss");
+        Ratio("miss in a call scope / dgettext miss", "BM_GetMultiLanguageText_MissInCallScope",
+              "BM_Dgettext_Miss");
+    }
+
+  private:
+    void Ratio(const char* label, const char* over, const char* under) {
+        auto a = m_ns.find(over);
+        auto b = m_ns.find(under);
+        if (a == m_ns.end() || b == m_ns.end() || b->second <= 0) return;
+        std::printf("  %-70s %10.1f\n", label, a->second / b->second);
+    }
+    std::map<std::string, double> m_ns;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    try {
+        Shared();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_key_lookup: set-up failed: %s\n", e.what());
+        return 1;
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
