@@ -135,6 +135,17 @@ TEST_F(ProfileFreshness, AFileReplacedByADirectoryIsNotFound) {
     EXPECT_EQ(Value(file, nullptr, nullptr, "", 16), "");
 }
 
+TEST_F(ProfileFreshness, AFileReplacedByAPipeIsNotFoundWithoutWaiting) {
+    std::string file = Write("pipe.ini", Entry("file"));
+    EXPECT_EQ(Value(file, "S", "k"), "file");
+    ASSERT_EQ(::unlink(file.c_str()), 0);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_EQ(Value(file, "S", "k"), "<default>");
+    ASSERT_EQ(::unlink(file.c_str()), 0);
+    Write("pipe.ini", Entry("again"));
+    EXPECT_EQ(Value(file, "S", "k"), "again");
+}
+
 TEST_F(ProfileFreshness, AFileThatBecomesUnreadableIsNotFound) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     std::string file = Write("locked.ini", Entry("open"));
