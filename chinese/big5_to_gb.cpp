@@ -13,19 +13,76 @@ namespace {
 
 constexpr LCID kLocaleChinesePrc = 2052;
 
-// Maps the table output to traditional characters; false when the mapping fails.
-bool MapToTraditional(const std::string& tableOutput, std::string& destination) {
-    int units = qml::os::MultiByteToWideChar(936, 0, tableOutput.c_str(), -1, nullptr, 0);
-    if (units <= 0) return false;
-    try {
-        destination.assign(2 * static_cast<size_t>(units) + 1, '\0');
-    } catch (const std::bad_alloc&) {
-        return false;
+// The table step for one line into output (same length). False when the table is missing and
+// the line holds a Big5 pair: the conversion stops there.
+bool ConvertLine(const unsigned char* table, const char* line, size_t length, std::string& output) {
+    output.resize(length);
+    const auto* in = reinterpret_cast<const unsigned char*>(line);
+    auto* out = reinterpret_cast<unsigned char*>(&output[0]);
+    for (size_t at = 0; at < length;) {
+        const unsigned char lead = in[at];
+        const unsigned char trail = at + 1 < length ? in[at + 1] : 0;  // the NUL after the line
+        if (lead < 0xA1 || trail < 0x40) {
+            out[at] = lead;
+            at += 1;
+            continue;
+        }
+        if (table == nullptr) return false;
+        if (qml::HasBig5ToGbCell(lead, trail)) {
+            const unsigned char* cell = table + qml::Big5ToGbCellOffset(lead, trail);
+            out[at] = cell[0];
+            out[at + 1] = cell[1];
+        } else {
+            // A trail of 0xFF lies past the end of its row: the pair is kept.
+            out[at] = lead;
+            out[at + 1] = trail;
+        }
+        at += 2;
     }
-    int written = qml::os::LCMapStringA(kLocaleChinesePrc, LCMAP_TRADITIONAL_CHINESE, tableOutput.c_str(), -1,
-                                        &destination[0], 2 * units);
+    return true;
+}
+
+bool IsCp936Pair(unsigned char lead, unsigned char trail) {
+    return lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
+}
+
+// The table step and the traditional mapping in one walk, for the common line: when every unit
+// the table step emits is an ASCII byte or a code-page-936 pair, the mapping reads the output
+// in the same units and its count of characters leaves it room enough, so mapping each pair as
+// it is emitted gives what the two steps give. False for any other line (output unspecified).
+bool ConvertAndMapLine(const unsigned char* table, const unsigned char* mapping, const char* line,
+                       size_t length, std::string& output) {
+    output.resize(length);
+    const auto* in = reinterpret_cast<const unsigned char*>(line);
+    auto* out = reinterpret_cast<unsigned char*>(&output[0]);
+    for (size_t at = 0; at < length;) {
+        const unsigned char lead = in[at];
+        if (lead < 0x80) {
+            out[at] = lead;
+            at += 1;
+            continue;
+        }
+        const unsigned char trail = at + 1 < length ? in[at + 1] : 0;
+        if (lead < 0xA1 || trail < 0x40 || !qml::HasBig5ToGbCell(lead, trail)) return false;
+        const unsigned char* cell = table + qml::Big5ToGbCellOffset(lead, trail);
+        if (!IsCp936Pair(cell[0], cell[1])) return false;
+        const unsigned char* mapped = mapping + (cell[0] - 0x81) * 382u + (cell[1] - 0x40) * 2u;
+        out[at] = mapped[0];
+        out[at + 1] = mapped[1];
+        at += 2;
+    }
+    return true;
+}
+
+// The traditional mapping of the table output into mapped; false when it fails.
+bool MapToTraditional(const std::string& output, std::string& mapped) {
+    const int units = qml::os::MultiByteToWideChar(936, 0, output.c_str(), -1, nullptr, 0);
+    if (units <= 0) return false;
+    mapped.resize(2 * static_cast<size_t>(units) + 1);
+    const int written = qml::os::LCMapStringA(kLocaleChinesePrc, LCMAP_TRADITIONAL_CHINESE, output.c_str(),
+                                              -1, &mapped[0], 2 * units);
     if (written == 0) return false;
-    destination.resize(written - 1);  // the count includes the terminator
+    mapped.resize(static_cast<size_t>(written) - 1);  // the count includes the terminator
     return true;
 }
 
@@ -36,39 +93,36 @@ void CGBAndBig5::BigtoGB() {
     m_lLineNumber = CalLineNumber();
     if (m_strText == "\n") return;
 
-    std::string output;
-    std::string traditional;
-    for (long i = 0; i < m_lLineNumber; ++i) {
-        const std::string& line = m_arrLines[static_cast<int>(i)].str();
-        if (line.empty()) continue;
-        try {
-            output.assign(line.size(), '\0');
-        } catch (const std::bad_alloc&) {
-            return;  // the lines not yet converted stay as they are
-        }
-        const auto* in = reinterpret_cast<const unsigned char*>(line.data());
-        const size_t length = line.size();
-        for (size_t at = 0; at < length;) {
-            const unsigned char lead = in[at];
-            const unsigned char trail = at + 1 < length ? in[at + 1] : 0;  // the NUL after the line
-            if (lead < 0xA1 || trail < 0x40) {
-                output[at] = static_cast<char>(lead);
-                at += 1;
+    const unsigned char* mapping = qml::os::TraditionalMappingCells();
+    try {
+        m_arrConverted.RemoveAll();
+        long i = 0;
+        for (; i < m_lLineNumber; ++i) {
+            const int index = static_cast<int>(i);
+            const char* line = m_arrLines.Data(index);
+            const size_t length = m_arrLines.Length(index);
+            if (length == 0) {
+                m_arrConverted.EndLine();
                 continue;
             }
-            if (m_pBig2GBTable == nullptr) return;  // this line and the following stay as they are
-            if (qml::HasBig5ToGbCell(lead, trail)) {
-                const unsigned char* cell = m_pBig2GBTable + qml::Big5ToGbCellOffset(lead, trail);
-                output[at] = static_cast<char>(cell[0]);
-                output[at + 1] = static_cast<char>(cell[1]);
-            } else {
-                // A trail of 0xFF lies past the end of its row: the pair is kept.
-                output[at] = static_cast<char>(lead);
-                output[at + 1] = static_cast<char>(trail);
+            if (mapping != nullptr && m_pBig2GBTable != nullptr &&
+                ConvertAndMapLine(m_pBig2GBTable, mapping, line, length, m_strLineOutput)) {
+                m_arrConverted.Add(m_strLineOutput.data(), length);
+                continue;
             }
-            at += 2;
+            if (!ConvertLine(m_pBig2GBTable, line, length, m_strLineOutput)) break;
+            if (MapToTraditional(m_strLineOutput, m_strLineMapped)) {
+                m_arrConverted.Add(m_strLineMapped.data(), m_strLineMapped.size());
+            } else {
+                m_arrConverted.Add(m_strLineOutput.data(), m_strLineOutput.size());
+            }
         }
-        m_arrLines[static_cast<int>(i)] =
-            MapToTraditional(output, traditional) ? CString(traditional) : CString(output);
+        // Where the conversion stopped, this line and the following stay as they are.
+        for (; i < m_lLineNumber; ++i) {
+            m_arrConverted.Add(m_arrLines.Data(static_cast<int>(i)), m_arrLines.Length(static_cast<int>(i)));
+        }
+    } catch (const std::bad_alloc&) {
+        return;  // out of memory: the lines stay unconverted
     }
+    m_arrLines.Swap(m_arrConverted);
 }

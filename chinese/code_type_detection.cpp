@@ -3,7 +3,9 @@
 #include "chinese/code_type_detection.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <cstring>
 
 #include "chinese/conversion_settings.h"
 #include "chinese/gb_punctuation.h"
@@ -41,6 +43,65 @@ int SettleBySystem(int system, int big5, int gb, int undecided) {
     return unknown;
 }
 
+// The class of every pair, worked out once from the rules: the code type in the low bits and
+// whether the pair is counted in bit 7. The detector reads a text through it. With small forms
+// mapped, a pair is classified as the pair that replaces it.
+class PairClasses {
+  public:
+    explicit PairClasses(bool smallFormsMapped) {
+        for (unsigned lead = 0x80; lead <= 0xFF; ++lead) {
+            for (unsigned trail = 0; trail <= 0xFF; ++trail) {
+                unsigned pair = lead << 8 | trail;
+                if (smallFormsMapped && lead == 0xA9) {
+                    if (unsigned short replacement = SmallFormReplacement(static_cast<unsigned char>(trail)))
+                        pair = replacement;
+                }
+                int counted = 0;
+                const int type = ClassifyCodePair(static_cast<unsigned char>(pair >> 8),
+                                                  static_cast<unsigned char>(pair & 0xFF), &counted);
+                m_classes[(lead - 0x80) << 8 | trail] =
+                    static_cast<unsigned char>(type | (counted ? kCounted : 0));
+            }
+        }
+    }
+    // For a lead of 0x80 or above.
+    unsigned char Of(unsigned char lead, unsigned char trail) const {
+        return m_classes[(lead - 0x80u) << 8 | trail];
+    }
+
+    static constexpr unsigned char kCounted = 0x80;
+    static constexpr unsigned char kTypeMask = 0x7F;
+
+  private:
+    std::array<unsigned char, 128 * 256> m_classes{};
+};
+
+// Steps 3 to 5 of the detection: walk the pairs, count the votes, decide.
+int Decide(const char* text, size_t length, const PairClasses& classes, int system, int* count) {
+    int votes[4] = {0, 0, 0, 0};  // by code type: Big5, GB, English (never), undecided
+    int counted = 0;
+    const auto* at = reinterpret_cast<const unsigned char*>(text);
+    const auto* const end = at + length;
+    for (; at < end; ++at) {
+        if (*at < 0x80) continue;
+        if (at + 1 == end) break;  // a high byte at the very end is no pair
+        const unsigned char pairClass = classes.Of(at[0], at[1]);
+        ++votes[pairClass & PairClasses::kTypeMask];
+        counted += (pairClass & PairClasses::kCounted) ? 1 : 0;
+        ++at;  // past the trail byte
+    }
+    if (count != nullptr) *count += counted;
+    const int big5 = votes[LANGUAGE_TYPE_BIG5], gb = votes[LANGUAGE_TYPE_GB];
+    if ((big5 > 0 || gb > 0) && std::abs(big5 - gb) > std::max(big5, gb) / 2)
+        return big5 <= gb ? LANGUAGE_TYPE_GB : LANGUAGE_TYPE_BIG5;
+    return SettleBySystem(system, big5, gb, votes[LANGUAGE_TYPE_OTHER]);
+}
+
+const PairClasses& PlainClasses() {
+    static const PairClasses classes(false);
+    return classes;
+}
+
 }  // namespace
 
 int ClassifyCodePair(unsigned char lead, unsigned char trail, int* count) {
@@ -61,32 +122,18 @@ int ClassifyCodePair(unsigned char lead, unsigned char trail, int* count) {
     return LANGUAGE_TYPE_OTHER;
 }
 
+int DetectCodeType(const char* text, size_t length, int system) {
+    static const PairClasses smallFormsMapped(true);
+    return Decide(text, length, system == LANGUAGE_TYPE_GB ? smallFormsMapped : PlainClasses(), system,
+                  nullptr);
+}
+
 }  // namespace qml
 
 _enum_language_type CalcStringCodeType(const char* text, int* count) {
     int system = 0;
     if (!qml::GetSystemCodeType(system)) return LANGUAGE_TYPE_OTHER;
-    int big5 = 0, gb = 0, undecided = 0;
-    const auto* at = reinterpret_cast<const unsigned char*>(text ? text : "");
-    for (; *at != 0; ++at) {
-        if (*at < 0x80) continue;
-        if (at[1] == 0) break;  // a high byte at the very end is no pair
-        switch (qml::ClassifyCodePair(at[0], at[1], count)) {
-            case LANGUAGE_TYPE_BIG5:
-                ++big5;
-                break;
-            case LANGUAGE_TYPE_GB:
-                ++gb;
-                break;
-            case LANGUAGE_TYPE_OTHER:
-                ++undecided;
-                break;
-            default:
-                break;
-        }
-        ++at;  // past the trail byte
-    }
-    if ((big5 > 0 || gb > 0) && std::abs(big5 - gb) > std::max(big5, gb) / 2)
-        return big5 <= gb ? LANGUAGE_TYPE_GB : LANGUAGE_TYPE_BIG5;
-    return static_cast<_enum_language_type>(qml::SettleBySystem(system, big5, gb, undecided));
+    const char* source = text ? text : "";
+    return static_cast<_enum_language_type>(
+        qml::Decide(source, std::strlen(source), qml::PlainClasses(), system, count));
 }

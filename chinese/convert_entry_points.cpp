@@ -1,6 +1,8 @@
 // The host's way into the conversion: split off trailing line breaks, trim, convert under the
 // conversion lock, and put the line breaks back.
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "chinese/conversion_settings.h"
 #include "module/module_instance.h"
@@ -8,36 +10,52 @@
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& unit) {
-    return text.size() >= unit.size() && text.compare(text.size() - unit.size(), unit.size(), unit) == 0;
+bool EndsWith(const char* text, size_t length, const char* unit, size_t unitLength) {
+    return length >= unitLength && std::memcmp(text + length - unitLength, unit, unitLength) == 0;
+}
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
 }  // namespace
 
 CString GBAndBig5Convert(const char* text, char direction) {
-    std::string body = text ? text : "";
-    // Texts of one or two bytes keep their line breaks, for the trim to take.
-    std::string tail;
-    if (body.size() > 2) {
-        const std::string unit = EndsWith(body, "\r\n") ? "\r\n" : "\n";
-        while (!body.empty() && EndsWith(body, unit)) {
-            body.resize(body.size() - unit.size());
-            tail += unit;
+    const char* body = text ? text : "";
+    size_t length = std::strlen(body);
+    // Split off the run of trailing line breaks; texts of one or two bytes keep theirs for the
+    // trim to take.
+    size_t tailUnits = 0;
+    const char* unit = "\n";
+    size_t unitLength = 1;
+    if (length > 2) {
+        if (EndsWith(body, length, "\r\n", 2)) {
+            unit = "\r\n";
+            unitLength = 2;
+        }
+        while (length > 0 && EndsWith(body, length, unit, unitLength)) {
+            length -= unitLength;
+            ++tailUnits;
         }
     }
-    CString trimmed(body);
-    trimmed.Trim();
-    if (!qml::ConversionIsOn()) return trimmed;
+    // Trim white space from both ends.
+    size_t first = 0;
+    while (first < length && IsWhiteSpace(body[first])) ++first;
+    while (length > first && IsWhiteSpace(body[length - 1])) --length;
+    if (!qml::ConversionIsOn()) return CString(body + first, static_cast<int>(length - first));
 
-    CString converted;
+    std::string result;
     {
         qml::os::CriticalSectionLock hold(qml::ConversionLock());
         CGBAndBig5* converter = CGBAndBig5::GetInstance();
-        if (converter == nullptr) return trimmed;
-        converter->Translate(trimmed, direction);
-        converted = converter->GetText();
+        if (converter == nullptr) return CString(body + first, static_cast<int>(length - first));
+        converter->Translate(body + first, length - first, direction);
+        converter->TrimTrailingLineBreaks();  // as GetText does, without a copy
+        result.reserve(converter->m_strText.size() + tailUnits * unitLength);
+        result = converter->m_strText;
     }
-    return converted + tail.c_str();
+    for (size_t i = 0; i < tailUnits; ++i) result.append(unit, unitLength);
+    return CString(std::move(result));
 }
 
 CString Big2Gb(CString text) {

@@ -1,4 +1,5 @@
 // The converter object: its text, the split into lines and the code tables it uses in place.
+#include <cstring>
 #include <string>
 
 #include "chinese/code_tables.h"
@@ -8,8 +9,6 @@
 #include "quorvel/multilanguage.h"
 
 namespace {
-
-const char kTabAsSpaces[] = "        ";
 
 // Finds and loads one table resource of the module; null when it is missing, or shorter than
 // its layout (every cell the converter may read must lie inside it).
@@ -34,15 +33,17 @@ CGBAndBig5::~CGBAndBig5() {
 }
 
 CString CGBAndBig5::GetText() {
-    if (qml::ConversionIsOn()) {
-        m_strText.TrimRight('\n');
-        m_strText.TrimRight('\r');
-    }
-    return m_strText;
+    if (qml::ConversionIsOn()) TrimTrailingLineBreaks();
+    return CString(m_strText);
+}
+
+void CGBAndBig5::TrimTrailingLineBreaks() {
+    m_strText.erase(m_strText.find_last_not_of('\n') + 1);  // npos + 1 erases everything
+    m_strText.erase(m_strText.find_last_not_of('\r') + 1);
 }
 
 int CGBAndBig5::GetTextLength() {
-    return m_strText.GetLength();
+    return static_cast<int>(m_strText.size());
 }
 
 long CGBAndBig5::GetLineNumber() {
@@ -53,26 +54,25 @@ long CGBAndBig5::GetLineNumber() {
 // Text after the last LF is not a line unless the text has no LF at all.
 long CGBAndBig5::CalLineNumber() {
     m_arrLines.RemoveAll();
-    if (m_strText.IsEmpty()) return 0;
-    const std::string& text = m_strText.str();
-    std::string line;
+    if (m_strText.empty()) return 0;
+    const char* at = m_strText.data();
+    const char* const end = at + m_strText.size();
     bool sawLineFeed = false;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t stop = text.find_first_of("\t\n", start);
-        if (stop == std::string::npos) stop = text.size();
-        line.append(text, start, stop - start);
-        if (stop == text.size()) break;
-        if (text[stop] == '\t') {
-            line.append(kTabAsSpaces);
-        } else {
-            m_arrLines.Add(CString(line));
-            line.clear();
-            sawLineFeed = true;
+    while (at < end) {
+        const char* lineFeed = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
+        if (lineFeed == nullptr && sawLineFeed) break;  // text after the last line feed is no line
+        const char* lineEnd = lineFeed ? lineFeed : end;
+        while (const char* tab =
+                   static_cast<const char*>(std::memchr(at, '\t', static_cast<size_t>(lineEnd - at)))) {
+            m_arrLines.Append(at, static_cast<size_t>(tab - at));
+            m_arrLines.AppendSpaces(8);
+            at = tab + 1;
         }
-        start = stop + 1;
+        m_arrLines.Add(at, static_cast<size_t>(lineEnd - at));
+        if (lineFeed == nullptr) break;
+        sawLineFeed = true;
+        at = lineFeed + 1;
     }
-    if (!sawLineFeed) m_arrLines.Add(CString(line));
     return m_arrLines.GetSize();
 }
 

@@ -1,13 +1,10 @@
 #include "chinese/gb_punctuation.h"
 
-#include <array>
-#include <iterator>
-
 namespace qml {
 
 namespace {
 
-const GbPunctuation kGbPunctuation[] = {
+constexpr GbPunctuation kGbPunctuation[] = {
     {0xA1A2, 0xA142},  // 、 -> 、
     {0xA1A3, 0xA143},  // 。 -> 。
     {0xA1A4, 0xA14F},  // · -> ﹒
@@ -53,32 +50,16 @@ const GbPunctuation kGbPunctuation[] = {
     {0xA3FD, 0xA162},  // ｝
 };
 
-// Every key has lead 0xA1 or 0xA3 and a trail of 0xA1..0xFE: one slot per such pair.
-using PunctuationIndex = std::array<unsigned short, 2 * 94>;
-
-int IndexSlot(unsigned char lead, unsigned char trail) {
-    if ((lead != 0xA1 && lead != 0xA3) || trail < 0xA1 || trail > 0xFE) return -1;
-    return (lead == 0xA3 ? 94 : 0) + (trail - 0xA1);
-}
-
-PunctuationIndex BuildIndex() {
+constexpr PunctuationIndex BuildIndex() {
     PunctuationIndex index{};
     for (const GbPunctuation& row : kGbPunctuation)
-        index[static_cast<size_t>(IndexSlot(row.gb >> 8, row.gb & 0xFF))] = row.big5;
+        index[static_cast<size_t>(PunctuationSlot(row.gb >> 8, row.gb & 0xFF))] = row.big5;
     return index;
 }
 
 }  // namespace
 
-const GbPunctuation* GbPunctuationTable(std::size_t& count) {
-    count = std::size(kGbPunctuation);
-    return kGbPunctuation;
-}
-
-unsigned short FindGbPunctuation(unsigned char lead, unsigned char trail) {
-    static const PunctuationIndex index = BuildIndex();
-    int slot = IndexSlot(lead, trail);
-    return slot < 0 ? 0 : index[static_cast<size_t>(slot)];
-}
+// Built at compile time, so no use of it can come before it exists.
+constexpr PunctuationIndex kGbPunctuationIndex = BuildIndex();
 
 }  // namespace qml

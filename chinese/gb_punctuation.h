@@ -2,6 +2,7 @@
 // consults its code table (quotation marks become corner brackets, for one).
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 namespace qml {
@@ -11,10 +12,20 @@ struct GbPunctuation {
     unsigned short big5;
 };
 
-// All rows, in GB code order.
-const GbPunctuation* GbPunctuationTable(std::size_t& count);
+// Every key has lead 0xA1 or 0xA3 and a trail of 0xA1..0xFE: one slot per such pair, holding
+// the Big5 code or 0.
+using PunctuationIndex = std::array<unsigned short, 2 * 94>;
+extern const PunctuationIndex kGbPunctuationIndex;
+
+constexpr int PunctuationSlot(unsigned char lead, unsigned char trail) {
+    if ((lead != 0xA1 && lead != 0xA3) || trail < 0xA1 || trail > 0xFE) return -1;
+    return (lead == 0xA3 ? 94 : 0) + (trail - 0xA1);
+}
 
 // The Big5 code that replaces a GB pair, or 0 when the pair is not in the table.
-unsigned short FindGbPunctuation(unsigned char lead, unsigned char trail);
+inline unsigned short FindGbPunctuation(unsigned char lead, unsigned char trail) {
+    const int slot = PunctuationSlot(lead, trail);
+    return slot < 0 ? 0 : kGbPunctuationIndex[static_cast<std::size_t>(slot)];
+}
 
 }  // namespace qml

@@ -8,46 +8,57 @@
 #include "chinese/gb_punctuation.h"
 #include "quorvel/multilanguage.h"
 
+namespace {
+
+// The conversion of one line into output (same length).
+void ConvertLine(const unsigned char* table, const char* line, size_t length, std::string& output) {
+    output.resize(length);
+    const auto* in = reinterpret_cast<const unsigned char*>(line);
+    auto* out = reinterpret_cast<unsigned char*>(&output[0]);
+    for (size_t at = 0; at < length;) {
+        const unsigned char lead = in[at];
+        const unsigned char trail = at + 1 < length ? in[at + 1] : 0;  // the NUL after the line
+        if (lead < 0xA1 || trail < 0xA1) {
+            out[at] = lead;
+            at += 1;
+            continue;
+        }
+        const unsigned short big5 = qml::FindGbPunctuation(lead, trail);
+        if (big5 != 0) {
+            out[at] = static_cast<unsigned char>(big5 >> 8);
+            out[at + 1] = static_cast<unsigned char>(big5 & 0xFF);
+        } else if (qml::HasGbToBig5Cell(lead, trail)) {
+            const unsigned char* cell = table + qml::GbToBig5CellOffset(lead, trail);
+            out[at] = cell[0];
+            out[at + 1] = cell[1];
+        } else {
+            // Lead bytes 0xAA..0xAF have no row and 0xFF lies past the table: kept.
+            out[at] = lead;
+            out[at + 1] = trail;
+        }
+        at += 2;
+    }
+}
+
+}  // namespace
+
 void CGBAndBig5::GBtoBig() {
     if (!qml::ConversionIsOn()) return;
     m_lLineNumber = CalLineNumber();
     if (m_strText == "\n") return;
+    // Without the table the conversion stops at the first line that is not empty, and every
+    // line stays as it is.
+    if (m_pGB2BigTable == nullptr) return;
 
-    std::string output;
-    for (long i = 0; i < m_lLineNumber; ++i) {
-        const std::string& line = m_arrLines[static_cast<int>(i)].str();
-        if (line.empty()) continue;
-        if (m_pGB2BigTable == nullptr) return;  // this line and the following stay as they are
-        try {
-            output.assign(line.size(), '\0');
-        } catch (const std::bad_alloc&) {
-            return;
+    try {
+        m_arrConverted.RemoveAll();
+        for (long i = 0; i < m_lLineNumber; ++i) {
+            const int index = static_cast<int>(i);
+            ConvertLine(m_pGB2BigTable, m_arrLines.Data(index), m_arrLines.Length(index), m_strLineOutput);
+            m_arrConverted.Add(m_strLineOutput.data(), m_strLineOutput.size());
         }
-        const auto* in = reinterpret_cast<const unsigned char*>(line.data());
-        const size_t length = line.size();
-        for (size_t at = 0; at < length;) {
-            const unsigned char lead = in[at];
-            const unsigned char trail = at + 1 < length ? in[at + 1] : 0;  // the NUL after the line
-            if (lead < 0xA1 || trail < 0xA1) {
-                output[at] = static_cast<char>(lead);
-                at += 1;
-                continue;
-            }
-            unsigned short big5 = qml::FindGbPunctuation(lead, trail);
-            if (big5 != 0) {
-                output[at] = static_cast<char>(big5 >> 8);
-                output[at + 1] = static_cast<char>(big5 & 0xFF);
-            } else if (qml::HasGbToBig5Cell(lead, trail)) {
-                const unsigned char* cell = m_pGB2BigTable + qml::GbToBig5CellOffset(lead, trail);
-                output[at] = static_cast<char>(cell[0]);
-                output[at + 1] = static_cast<char>(cell[1]);
-            } else {
-                // Lead bytes 0xAA..0xAF have no row and 0xFF lies past the table: kept.
-                output[at] = static_cast<char>(lead);
-                output[at + 1] = static_cast<char>(trail);
-            }
-            at += 2;
-        }
-        m_arrLines[static_cast<int>(i)] = CString(output);
+    } catch (const std::bad_alloc&) {
+        return;  // out of memory: the lines stay unconverted
     }
+    m_arrLines.Swap(m_arrConverted);
 }

@@ -4,29 +4,38 @@
 #include <new>
 #include <string>
 
+#include "chinese/code_type_detection.h"
 #include "chinese/conversion_settings.h"
 #include "platform/codepage.h"
 #include "quorvel/multilanguage.h"
+
+namespace qml {
+
+bool MapToSimplified(const char* text, std::size_t length, std::string& out) {
+    if (length > static_cast<std::size_t>(INT_MAX) - 2) return false;
+    if (length == 0) return false;
+    try {
+        out.resize(length + 2);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    const int size = static_cast<int>(length);
+    const int written = os::LCMapStringA(2052, LCMAP_SIMPLIFIED_CHINESE, text, size, &out[0], size + 1);
+    // The mapping must keep the text's length; anything else is not trusted.
+    if (written != size) return false;
+    out.resize(length);
+    return true;
+}
+
+}  // namespace qml
 
 CString LCMapString_Auto(const char* text) {
     const char* source = text ? text : "";
     int system = 0;
     if (!qml::GetSystemCodeType(system)) return CString(source);
-    const size_t length = std::strlen(source);
+    const std::size_t length = std::strlen(source);
     if (length == 0) return CString();
-    if (system != LANGUAGE_TYPE_GB || length > static_cast<size_t>(INT_MAX) - 2) return CString(source);
-
-    std::string result;
-    try {
-        result.assign(length + 2, '\0');
-    } catch (const std::bad_alloc&) {
-        return CString(source);
-    }
-    int written = qml::os::LCMapStringA(2052, LCMAP_SIMPLIFIED_CHINESE, source, -1, &result[0],
-                                        static_cast<int>(length) + 1);
-    if (written == 0) return CString(source);
-    result.resize(std::strlen(result.c_str()));
-    // The mapping must keep the text's length; anything else is not trusted.
-    if (result.size() != length) return CString(source);
-    return CString(result);
+    std::string mapped;
+    if (system != LANGUAGE_TYPE_GB || !qml::MapToSimplified(source, length, mapped)) return CString(source);
+    return CString(std::move(mapped));
 }

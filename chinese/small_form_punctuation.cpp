@@ -42,14 +42,14 @@ const SmallForm kSmallForms[] = {
     {0x88, 0xA3C0},  // ﹫ -> ＠
 };
 
-unsigned short FindSmallForm(unsigned char trail) {
+}  // namespace
+
+unsigned short SmallFormReplacement(unsigned char trail) {
     for (const SmallForm& row : kSmallForms) {
         if (row.trail == trail) return row.replacement;
     }
     return 0;
 }
-
-}  // namespace
 
 void MapSmallFormPunctuation(char* text) {
     int system = 0;
@@ -62,7 +62,7 @@ void MapSmallFormPunctuation(char* text) {
         }
         if (at[1] == 0) break;  // a lead byte before the terminator: no pair
         if (at[0] == 0xA9) {
-            if (unsigned short replacement = FindSmallForm(at[1])) {
+            if (unsigned short replacement = SmallFormReplacement(at[1])) {
                 at[0] = static_cast<unsigned char>(replacement >> 8);
                 at[1] = static_cast<unsigned char>(replacement & 0xFF);
             }

@@ -1,5 +1,6 @@
 // The converter's one operation for its users: take a text, pick the direction, convert the
 // lines and put them together again. Also the process-wide instance.
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -11,31 +12,41 @@ namespace {
 
 CGBAndBig5* g_instance = nullptr;
 
+// The detector's verdict on a Chinese system: LCMapString_Auto, MapSmallFormPunctuation and
+// CalcStringCodeType on a copy of the text. Both normalisations act on a GB system only; on a
+// Big5 system the copy would be the text itself.
+int DetectCodeTypeOf(const char* text, size_t length, int system, std::string& detection) {
+    if (system != LANGUAGE_TYPE_GB) return qml::DetectCodeType(text, length, system);
+    if (!qml::MapToSimplified(text, length, detection)) detection.assign(text, length);
+    return qml::DetectCodeType(detection.data(), detection.size(), system);
+}
+
 }  // namespace
 
 int CGBAndBig5::Translate(const char* text, char direction) {
-    m_strText.Empty();
-    if (text == nullptr || *text == '\0') return 1;
+    return Translate(text, text ? std::strlen(text) : 0, direction);
+}
+
+int CGBAndBig5::Translate(const char* text, size_t length, char direction) {
+    m_strText.clear();
+    if (text == nullptr || length == 0) return 1;
     int system = 0;
     if (!qml::GetSystemCodeType(system) || !qml::ConversionIsOn()) {
-        m_strText = text;
+        m_strText.assign(text, length);
         return 1;
     }
 
-    m_strText = text;
-    if (m_strText[m_strText.GetLength() - 1] != '\n') m_strText += "\r\n";
+    m_strText.assign(text, length);
+    if (m_strText.back() != '\n') m_strText += "\r\n";
     if (direction == 1) {
         BigtoGB();
     } else if (direction == 2) {
         GBtoBig();
     } else {
-        // The detector reads a normalised copy; the text converted is the caller's own.
-        std::string detection = LCMapString_Auto(text).str();
-        qml::MapSmallFormPunctuation(&detection[0]);
-        const int codeType = CalcStringCodeType(detection.c_str(), nullptr);
-        const bool systemIsChinese = system == LANGUAGE_TYPE_BIG5 || system == LANGUAGE_TYPE_GB;
-        const bool textIsChinese = codeType == LANGUAGE_TYPE_BIG5 || codeType == LANGUAGE_TYPE_GB;
-        if (codeType == system || !textIsChinese || !systemIsChinese) return 1;
+        // Nothing is converted on a system that is neither Big5 nor GB, whatever the text is.
+        if (system != LANGUAGE_TYPE_BIG5 && system != LANGUAGE_TYPE_GB) return 1;
+        const int codeType = DetectCodeTypeOf(text, length, system, m_strDetection);
+        if (codeType == system || (codeType != LANGUAGE_TYPE_BIG5 && codeType != LANGUAGE_TYPE_GB)) return 1;
         m_lLineNumber = CalLineNumber();
         if (codeType == LANGUAGE_TYPE_BIG5) {
             BigtoGB();
@@ -45,15 +56,12 @@ int CGBAndBig5::Translate(const char* text, char direction) {
     }
 
     // Every line comes back with CR LF.
-    std::string joined;
-    size_t total = 0;
-    for (long i = 0; i < m_lLineNumber; ++i) total += m_arrLines[static_cast<int>(i)].GetLength() + 2;
-    joined.reserve(total);
+    m_strText.clear();
+    m_strText.reserve(m_arrLines.TextLength() + 2 * static_cast<size_t>(m_lLineNumber));
     for (long i = 0; i < m_lLineNumber; ++i) {
-        joined += m_arrLines[static_cast<int>(i)].str();
-        joined += "\r\n";
+        m_strText.append(m_arrLines.Data(static_cast<int>(i)), m_arrLines.Length(static_cast<int>(i)));
+        m_strText += "\r\n";
     }
-    m_strText = CString(joined);
     FreeResource();
     return 1;
 }

@@ -69,3 +69,11 @@ option(QML_BUILD_TABLE_GENERATOR "Build the code-table generator (needs ICU)" OF
 if(QML_BUILD_TABLE_GENERATOR AND NOT TARGET qml_table_generator)
   add_subdirectory(${CMAKE_CURRENT_SOURCE_DIR}/tools ${CMAKE_CURRENT_BINARY_DIR}/tools)
 endif()
+
+# A host must be able to unload the library (dlclose), which runs its shutdown and deletes
+# the converter object. GCC marks some template statics of the C++ library as unique global
+# symbols, and one such symbol pins a shared object in memory for good; our symbols are hidden,
+# so each copy of the library may keep its own.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND NOT WIN32)
+  target_compile_options(quorvelml_objects PRIVATE -fno-gnu-unique)
+endif()

@@ -25,4 +25,16 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
                  int destinationSize);
 #endif
 
+// Where the traditional mapping above is a table of this library (POSIX): its cells, 126 rows
+// (lead 0x81..0xFE) of 191 two-byte cells (trail 0x40..0xFE), each the code that replaces the
+// cell's own. Null where the system maps (Windows). Lets a converter map characters as it
+// emits them instead of in a second pass, with the same result.
+#if defined(_WIN32)
+inline const unsigned char* TraditionalMappingCells() {
+    return nullptr;
+}
+#else
+const unsigned char* TraditionalMappingCells();
+#endif
+
 }  // namespace qml::os

@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "quorvel/export.h"
@@ -18,6 +19,7 @@ class QML_API CString {
     CString(const char* text) : m_str(text ? text : "") {}  // NOLINT: implicit like the original
     CString(const char* text, int length);
     CString(const std::string& text) : m_str(text) {}  // NOLINT
+    CString(std::string&& text) noexcept : m_str(std::move(text)) {}  // NOLINT: takes the buffer over
     CString(char ch, int repeat = 1);
 
     int GetLength() const { return static_cast<int>(m_str.size()); }

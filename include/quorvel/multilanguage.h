@@ -9,6 +9,8 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
+#include <string>
 #include <vector>
 
 #include "quorvel/export.h"
@@ -119,6 +121,10 @@ QML_API int OutNeedEndSystem(const char* reason);
 
 // ---- Chinese code conversion ------------------------------------------------------------
 
+// Converts a text: trims it, converts it when the conversion is on (direction: 0 automatic,
+// 1 Big5 to GB, 2 GB to Big5) and gives it back its trailing line breaks.
+QML_API CString GBAndBig5Convert(const char* text, char direction);
+
 // The process-wide converter: holds one text, splits it into lines and converts them between
 // Big5 (code page 950) and GB (code page 936) through the two embedded code tables.
 class QML_API CGBAndBig5 {
@@ -138,6 +144,43 @@ class QML_API CGBAndBig5 {
     static void DeleteInstance();
 
   private:
+    // The lines of the text, one after the other in a single buffer, and where each ends.
+    class LineArray {
+      public:
+        void RemoveAll() {
+            m_text.clear();
+            m_ends.clear();
+        }
+        int GetSize() const { return static_cast<int>(m_ends.size()); }
+        const char* Data(int i) const { return m_text.data() + Start(i); }
+        std::size_t Length(int i) const { return m_ends[static_cast<std::size_t>(i)] - Start(i); }
+        std::size_t TextLength() const { return m_text.size(); }
+        // Builds the next line piece by piece.
+        void Append(const char* text, std::size_t length) { m_text.append(text, length); }
+        void AppendSpaces(std::size_t count) { m_text.append(count, ' '); }
+        void EndLine() { m_ends.push_back(m_text.size()); }
+        void Add(const char* text, std::size_t length) {
+            Append(text, length);
+            EndLine();
+        }
+        void Swap(LineArray& other) {
+            m_text.swap(other.m_text);
+            m_ends.swap(other.m_ends);
+        }
+
+      private:
+        std::size_t Start(int i) const { return i == 0 ? 0 : m_ends[static_cast<std::size_t>(i) - 1]; }
+        std::string m_text;
+        std::vector<std::size_t> m_ends;
+    };
+
+    // The entry point hands its trimmed text over without a copy and builds its result from
+    // the text directly.
+    friend CString GBAndBig5Convert(const char* text, char direction);
+    int Translate(const char* text, std::size_t length, char direction);
+    // What GetText does to the text before it is read: trailing LFs, then CRs, go.
+    void TrimTrailingLineBreaks();
+
     long CalLineNumber();
     void BigtoGB();
     void GBtoBig();
@@ -146,12 +189,17 @@ class QML_API CGBAndBig5 {
 
     int m_bTablesLoaded = 0;
     long m_lLineNumber = 0;
-    CString m_strText;
-    CStringArray m_arrLines;
+    std::string m_strText;
+    LineArray m_arrLines;
     HGLOBAL m_hGB2BigRes = nullptr;
     HGLOBAL m_hBig2GBRes = nullptr;
     const unsigned char* m_pGB2BigTable = nullptr;
     const unsigned char* m_pBig2GBTable = nullptr;
+    // Working buffers, kept from one conversion to the next.
+    LineArray m_arrConverted;
+    std::string m_strLineOutput;
+    std::string m_strLineMapped;
+    std::string m_strDetection;
 };
 
 // The code type of a text: 0 Big5, 1 GB, 2 English, 3 other; 3 when no system code type is set.
@@ -160,8 +208,6 @@ QML_API _enum_language_type CalcStringCodeType(const char* text, int* count);
 QML_API CString LCMapString_Auto(const char* text);
 // Stores the two host-owned settings: the system code type and the conversion switch.
 QML_API void SetGBAndBig5_Para(_enum_language_type* systemCodeType, int* conversionSwitch);
-// direction: 0 automatic, 1 Big5 to GB, 2 GB to Big5.
-QML_API CString GBAndBig5Convert(const char* text, char direction);
 QML_API CString Big2Gb(CString text);
 QML_API CString Gb2Big(CString text);
 

@@ -37,12 +37,14 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, LPW
         return Fail(ERROR_INVALID_PARAMETER);
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     const int total = SourceLength(text, length);
+    // A valid pair is one character; any other byte (a stray lead included) is one too.
     int units = 0;
-    for (int i = 0; i < total; ++units) {
-        // A valid pair is one character; any other byte (a stray lead included) is one too.
-        i += (IsLead(bytes[i]) && i + 1 < total && IsTrail(bytes[i + 1])) ? 2 : 1;
+    int i = 0;
+    while (i < total - 1) {
+        i += (IsLead(bytes[i]) && IsTrail(bytes[i + 1])) ? 2 : 1;
+        ++units;
     }
-    return units;
+    return units + (i < total ? 1 : 0);
 }
 
 int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPSTR destination,
@@ -60,19 +62,26 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
 
     const auto* in = reinterpret_cast<const unsigned char*>(source);
     auto* out = reinterpret_cast<unsigned char*>(destination);
-    for (int i = 0; i < total;) {
-        if (IsLead(in[i]) && i + 1 < total && IsTrail(in[i + 1])) {
-            const unsigned char* cell = table + (in[i] - 0x81) * 382 + (in[i + 1] - 0x40) * 2;
-            const unsigned char lead = cell[0], trail = cell[1];  // read both before writing in place
-            out[i] = lead;
-            out[i + 1] = trail;
+    int i = 0;
+    while (i < total - 1) {
+        const unsigned char lead = in[i];
+        const unsigned char trail = in[i + 1];
+        if (IsLead(lead) && IsTrail(trail)) {
+            const unsigned char* cell = table + (lead - 0x81) * 382 + (trail - 0x40) * 2;
+            out[i] = cell[0];  // both source bytes are read already: in place works too
+            out[i + 1] = cell[1];
             i += 2;
         } else {
-            out[i] = in[i];
+            out[i] = lead;
             ++i;
         }
     }
+    if (i < total) out[i] = in[i];
     return total;
+}
+
+const unsigned char* TraditionalMappingCells() {
+    return embedded::cp936_to_traditional;
 }
 
 }  // namespace qml::os
