@@ -17,36 +17,6 @@ void Remove(std::vector<HWND>& list, HWND handle) {
     if (found != list.end()) list.erase(found);
 }
 
-const char* const kSystemClasses[] = {
-    "#32770",
-    "Button",
-    "ComboBox",
-    "ComboLBox",
-    "Edit",
-    "ListBox",
-    "MDIClient",
-    "ScrollBar",
-    "Static",
-    "RichEdit20A",
-    "RichEdit50W",
-    "SysDateTimePick32",
-    "SysListView32",
-    "SysTreeView32",
-    "SysIPAddress32",
-    "SysTabControl32",
-    "SysMonthCal32",
-    "SysHeader32",
-    "SysLink",
-    "msctls_progress32",
-    "msctls_updown32",
-    "msctls_trackbar32",
-    "msctls_statusbar32",
-    "msctls_hotkey32",
-    "ToolbarWindow32",
-    "tooltips_class32",
-    "ReBarWindow32",
-};
-
 }  // namespace
 
 bool SameClassName(const std::string& a, const std::string& b) {
@@ -54,12 +24,6 @@ bool SameClassName(const std::string& a, const std::string& b) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-std::string CanonicalClassName(const std::string& className) {
-    for (const char* known : kSystemClasses)
-        if (SameClassName(className, known)) return known;
-    return className;
 }
 
 WindowTable& WindowTable::Instance() {
@@ -77,10 +41,10 @@ HWND WindowTable::Create(const std::string& className, const std::string& text, 
     HWND handle = reinterpret_cast<HWND>(m_next);
     m_next += 4;
     Window& window = m_windows[Key(handle)];
-    window.className = CanonicalClassName(className);
+    window.className = className;
     window.text = text;
     window.parent = parent;
-    if (window.className == "ComboBox") window.comboBox.emplace();
+    if (SameClassName(className, "ComboBox")) window.comboBox.emplace();
     if (Window* parentWindow = Find(parent))
         parentWindow->children.push_back(handle);
     else

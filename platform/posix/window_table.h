@@ -48,8 +48,7 @@ class WindowTable {
     // Null for a handle that is no (longer a) window.
     Window* Find(HWND handle);
 
-    // A new window under parent (live or null). Class "ComboBox" (any case) makes a combo box;
-    // system class names take their registered spelling.
+    // A new window under parent (live or null). Class "ComboBox" (any case) makes a combo box.
     HWND Create(const std::string& className, const std::string& text, HWND parent);
 
     // A new top-level window of class "#32770" for a message box owned by owner (live or null).
@@ -80,9 +79,8 @@ class WindowTable {
     std::uintptr_t m_next = 0x10000;
 };
 
-// Class names of the system's window classes keep their registered spelling whatever the
-// case the creator used, as the system reports them.
-std::string CanonicalClassName(const std::string& className);
+// Class names are reported as their creator spelled them and match without regard to ASCII
+// case, as the system looks classes up.
 bool SameClassName(const std::string& a, const std::string& b);
 
 }  // namespace qml::os::windows

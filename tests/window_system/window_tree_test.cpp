@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "window_fixture.h"
@@ -182,24 +183,25 @@ TEST(WindowTree, CreationNeedsAClassAndALiveParent) {
     EXPECT_EQ(quorvel::GetWindowTextLengthA(untitled), 0);
 }
 
-TEST(WindowTree, SystemClassesKeepTheirRegisteredSpelling) {
+TEST(WindowTree, ClassNamesKeepTheCreatorsSpellingAndMatchInAnyCase) {
     struct Case {
-        const char* created;
-        const char* reported;
+        const char* className;
+        bool comboBox;
     };
     const Case cases[] = {
-        {"combobox", "ComboBox"},
-        {"BUTTON", "Button"},
-        {"edit", "Edit"},
-        {"sysdatetimepick32", "SysDateTimePick32"},
-        {"MSCTLS_PROGRESS32", "msctls_progress32"},
-        {"#32770", "#32770"},
-        {"MyOwnPanel", "MyOwnPanel"},
-        {"RichEdit20A", "RichEdit20A"},
+        {"ComboBox", true}, {"combobox", true}, {"COMBOBOX", true},    {"ComboBoxEx32", false},
+        {"edit", false},    {"#32770", false},  {"MyOwnPanel", false},
     };
     for (const Case& c : cases) {
-        ScopedWindow window(c.created, "");
-        EXPECT_EQ(qml_test::ClassOf(window), c.reported) << c.created;
+        ScopedWindow window(c.className, "unique class-name probe");
+        EXPECT_EQ(qml_test::ClassOf(window), c.className);
+        // Only combo boxes count their items; other windows answer 0 to CB_ messages.
+        quorvel::SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("item"));
+        EXPECT_EQ(quorvel::SendMessageA(window, CB_GETCOUNT, 0, 0), c.comboBox ? 1 : 0) << c.className;
+        std::string upper(c.className);
+        for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        EXPECT_EQ(quorvel::FindWindowA(upper.c_str(), "unique class-name probe"), window.get())
+            << c.className;
     }
 }
 
