@@ -105,6 +105,8 @@ TEST(LanguageSetUp, MissingLanguageFileIsCreatedWithItsHeader) {
     ScopedEnv all("LC_ALL", "en_US");
     LanguageDir dir;
     dir.WriteCatalogue("3=French\n");
+    qml::State().deleteSpace = 5;
+    qml::State().isAlpha = 6;
     Set_MultiLanguage_Para(dir.path().c_str(), 3, nullptr, nullptr);
 
     const std::string header = qml_test::ReadFile(dir.LanguageFile("French"));
@@ -122,8 +124,8 @@ TEST(LanguageSetUp, MissingLanguageFileIsCreatedWithItsHeader) {
     EXPECT_EQ(time.find_first_of("\r\n"), std::string::npos);
 
     // The new file's values take effect at the next set-up only.
-    EXPECT_EQ(qml::State().deleteSpace, 0);
-    EXPECT_EQ(qml::State().isAlpha, 1);
+    EXPECT_EQ(qml::State().deleteSpace, 5);
+    EXPECT_EQ(qml::State().isAlpha, 6);
     Set_MultiLanguage_Para(nullptr, 3, nullptr, nullptr);
     EXPECT_EQ(qml::State().deleteSpace, 1);
     EXPECT_EQ(qml::State().isAlpha, 0);

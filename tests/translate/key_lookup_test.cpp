@@ -106,12 +106,12 @@ TEST_F(KeyLookup, SizesCutTranslationsAndFallbacks) {
         {"Open", 1, ""},
         {"Open", 2, "O"},  // no room for a translation: the key
         {"Open", 3, "O"},
-        {"Open", 7, "Ouvrie"},
+        {"Open", 7, "Ouvri"},
         {"Open", 8, "Ouvrir"},
         {"Missing", 4, "Mis"},
         {"Nothing", 21, ""},
-        {"Nothing", 20, "/NoSpecifyThisWor"},
-        {"Nothing", 10, "/NoSpec"},
+        {"Nothing", 20, "/NoSpecifyThisWord"},
+        {"Nothing", 10, "/NoSpeci"},
     };
     for (const auto& c : cases) EXPECT_EQ(Lookup(c.key, c.size), c.result) << c.key << " size " << c.size;
 }

@@ -1,0 +1,105 @@
+// The language catalogue: the list of languages under their captions in the current language,
+// a language chooser, and help paths for the current language.
+#include "language/catalogue.h"
+
+#include <cstring>
+
+#include "language/language_state.h"
+#include "platform/os.h"
+#include "platform/profile_scope.h"
+#include "util/shared_utility.h"
+
+namespace qml {
+
+namespace {
+
+constexpr int kTextSize = 1024;
+
+// The English name listed under a type number, or the empty text when the catalogue has none.
+CString EnglishNameOf(int languageType) {
+    char key[64] = {};
+    kvSnprintf(key, sizeof key - 1, "%d", languageType);
+    char name[kTextSize] = {};
+    os::GetPrivateProfileStringA(kLanguageTypeSection, key, "", name, kTextSize - 1, CataloguePath());
+    return CString(name);
+}
+
+// A language's caption in the bound language file, or its English name when it has none.
+CString CaptionOf(const CString& englishName) {
+    char caption[kTextSize] = {};
+    DWORD n = os::GetPrivateProfileStringA(kLanguageTypeCptSection, englishName, "", caption, kTextSize - 1,
+                                           State().languageFile);
+    return n > 0 ? CString(caption) : englishName;
+}
+
+// Copies text into buffer, cut to size - 1 bytes and terminated.
+void CopyCut(const CString& text, char* buffer, int size) {
+    std::strncpy(buffer, text, static_cast<size_t>(size - 1));
+    buffer[size - 1] = '\0';
+}
+
+}  // namespace
+}  // namespace qml
+
+void* GetAllLanguageTypeDesc(char* buffer, int size, CStringArray* list) {
+    using namespace qml;
+    os::ProfileCallScope scope;
+
+    // The list is the run of keys from "0" upward; it ends at the first gap.
+    CString text;
+    for (int type = 0;; ++type) {
+        CString englishName = EnglishNameOf(type);
+        if (englishName.IsEmpty()) break;
+        CString entry = CaptionOf(englishName);
+        if (list) list->Add(entry);
+        text += entry;
+        text += '\n';
+    }
+    if (text.IsEmpty()) {
+        text = "English\n";
+        if (list) list->Add(CString(kEnglishName));
+    }
+
+    if (buffer && size > 0) {
+        CopyCut(text, buffer, size);
+        return buffer;
+    }
+    return list;
+}
+
+char* GetLanguageTypeDescByType(int languageType, char* buffer, int size) {
+    using namespace qml;
+    if (!buffer || size < 1) return buffer;
+    os::ProfileCallScope scope;
+
+    CString text;
+    CString englishName = EnglishNameOf(languageType);
+    if (!englishName.IsEmpty()) text = CaptionOf(englishName) + "\n";
+    if (text.IsEmpty()) text = "English\n";
+    CopyCut(text, buffer, size);
+    return buffer;
+}
+
+void AddLanguageTypeToCombo(CComboBox& comboBox, int& selectIndex) {
+    CStringArray entries;
+    GetAllLanguageTypeDesc(nullptr, 0, &entries);
+    for (int i = 0; i < entries.GetSize(); ++i) {
+        if (entries[i].IsEmpty()) continue;
+        qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_ADDSTRING, 0,
+                              reinterpret_cast<LPARAM>(entries[i].GetString()));
+    }
+    qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_SETCURSEL, static_cast<WPARAM>(selectIndex), 0);
+}
+
+CString GetHelpHtmlPath(const char* helpRoot, const char* pageName) {
+    char englishName[1024] = {};
+    GetLanguageTypeEngName(englishName, sizeof englishName);
+    if (!pageName) pageName = "";
+
+    CString path;
+    if (helpRoot && *helpRoot)
+        path.Format("%sWWWROOT\\Help_%s\\%s", helpRoot, englishName, pageName);
+    else
+        path.Format("Help_%s/%s", englishName, pageName);
+    return path;
+}

@@ -1,0 +1,163 @@
+// Translated message boxes: captions, style, owner, and closing the box shown last.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "language/language_state.h"
+#include "ui_fixture.h"
+
+namespace {
+
+using MessageBoxes = qml_test::FrenchWindows;
+
+// Records every box the window system shows and answers with a fixed button (0: leave open,
+// -1: the box's first button).
+struct Recorder {
+    std::mutex lock;
+    std::vector<quorvel::MessageBoxRequest> boxes;
+    std::promise<HWND> shown;
+    bool signalled = false;
+
+    quorvel::MessageBoxPresenter Presenter(int answer) {
+        return [this, answer](const quorvel::MessageBoxRequest& request) {
+            std::lock_guard<std::mutex> guard(lock);
+            boxes.push_back(request);
+            if (!signalled) {
+                signalled = true;
+                shown.set_value(request.box);
+            }
+            return answer < 0 ? request.buttons.front() : answer;
+        };
+    }
+};
+
+// Waits for the first box the recorder sees; null when none shows up in time.
+HWND WaitShown(Recorder& recorder) {
+    auto shown = recorder.shown.get_future();
+    if (shown.wait_for(std::chrono::seconds(20)) != std::future_status::ready) return nullptr;
+    return shown.get();
+}
+
+std::atomic<int> g_ownerCalls{0};
+CWnd* g_ownerArgument = reinterpret_cast<CWnd*>(1);
+HWND g_owner = nullptr;
+HWND OwnerOf(CWnd* parent) {
+    ++g_ownerCalls;
+    g_ownerArgument = parent;
+    return g_owner;
+}
+
+// Before any box was shown there is no caption to look for; recorded at start-up, before any
+// test could show a box.
+const int g_closeBeforeAnyBox = CloseMsgBoxML(IDOK);
+
+TEST_F(MessageBoxes, NothingToCloseBeforeTheFirstBox) {
+    EXPECT_EQ(g_closeBeforeAnyBox, 0);
+}
+
+TEST_F(MessageBoxes, CaptionTextAndStyle) {
+    Recorder recorder;
+    quorvel::SetMessageBoxPresenter(recorder.Presenter(-1));
+    const struct {
+        const char* application;
+        const char* caption;
+        unsigned style;
+        const char* boxCaption;
+        unsigned boxStyle;
+        int result;
+    } cases[] = {
+        {"Console", nullptr, 0, "[Console] - Message Prompt", MB_ICONEXCLAMATION | MB_OK, IDOK},
+        {"Console", "Warning", MB_OKCANCEL, "[Console] - Avertissement", MB_OKCANCEL, IDOK},
+        {"Console", "", MB_YESNO, "[Console] - ", MB_YESNO, IDYES},
+        {"50% Tool", "Warning", 0, "[50% Tool] - Avertissement", MB_ICONEXCLAMATION | MB_OK, IDOK},
+    };
+    for (const auto& c : cases) {
+        quorvel::SetApplicationName(c.application);
+        EXPECT_EQ(MsgBoxML(nullptr, c.caption, c.style, "Open %s: %d%%", "Disk", 5), c.result);
+        ASSERT_FALSE(recorder.boxes.empty());
+        const auto& box = recorder.boxes.back();
+        EXPECT_EQ(box.caption, c.boxCaption);
+        EXPECT_EQ(box.text, "Ouvrir Disque: 5%");
+        EXPECT_EQ(box.style, c.boxStyle);
+        EXPECT_EQ(box.owner, nullptr);
+    }
+}
+
+TEST_F(MessageBoxes, OwnerComesFromTheParentWindowCallback) {
+    Recorder recorder;
+    quorvel::SetMessageBoxPresenter(recorder.Presenter(IDOK));
+    g_owner = quorvel::CreateWindow("#32770", "Main", nullptr);
+    Set_MultiLanguage_Para(nullptr, 3, nullptr, OwnerOf);
+
+    g_ownerCalls = 0;
+    MsgBoxML(nullptr, "Warning", 0, "x");
+    EXPECT_EQ(g_ownerCalls, 1);
+    EXPECT_EQ(g_ownerArgument, nullptr);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].owner, g_owner);
+
+    CWnd parent(g_owner);
+    MsgBoxML(&parent, "Warning", 0, "x");
+    EXPECT_EQ(g_ownerCalls, 2);
+    EXPECT_EQ(g_ownerArgument, &parent);
+    // The owner stays: the callback cannot be taken back and later boxes ask it too.
+}
+
+TEST_F(MessageBoxes, CloseFindsTheBoxShownLast) {
+    Recorder recorder;
+    quorvel::SetMessageBoxPresenter(recorder.Presenter(0));  // boxes stay open
+    auto result =
+        std::async(std::launch::async, [] { return MsgBoxML(nullptr, "Warning", MB_YESNOCANCEL, "x"); });
+    HWND box = WaitShown(recorder);
+    ASSERT_TRUE(quorvel::IsWindow(box));
+
+    EXPECT_EQ(CloseMsgBoxML(IDNO), 1);  // WM_CLOSE closes a box with a Cancel button
+    EXPECT_EQ(result.get(), IDCANCEL);
+    EXPECT_FALSE(quorvel::IsWindow(box));
+    EXPECT_EQ(CloseMsgBoxML(IDNO), 0);  // gone
+}
+
+TEST_F(MessageBoxes, SecondBoxClosesAnOpenYesNoBoxByOkThenNo) {
+    Recorder recorder;
+    quorvel::SetMessageBoxPresenter(recorder.Presenter(0));
+    auto first =
+        std::async(std::launch::async, [] { return MsgBoxML(nullptr, "Warning", MB_YESNO, "first"); });
+    ASSERT_NE(WaitShown(recorder), nullptr);
+
+    // The second box comes from another thread; its presenter answers at once.
+    quorvel::SetMessageBoxPresenter([](const quorvel::MessageBoxRequest&) { return IDOK; });
+    EXPECT_EQ(std::async(std::launch::async, [] { return MsgBoxML(nullptr, "Warning", 0, "second"); }).get(),
+              IDOK);
+    EXPECT_EQ(first.get(), IDNO);
+}
+
+TEST_F(MessageBoxes, OkBoxClosesAtTheFirstWmClose) {
+    Recorder recorder;
+    quorvel::SetMessageBoxPresenter(recorder.Presenter(0));
+    auto first = std::async(std::launch::async, [] { return MsgBoxML(nullptr, "Warning", MB_OK, "first"); });
+    ASSERT_NE(WaitShown(recorder), nullptr);
+    EXPECT_EQ(CloseMsgBoxML(IDCANCEL), 1);
+    EXPECT_EQ(first.get(), IDOK);
+}
+
+TEST_F(MessageBoxes, LongTranslatedCaptionIsCutAndStillFound) {
+    m_extraEntries = "Long=" + std::string(300, 'L') + "\n";
+    SetUp();
+    Recorder recorder;
+    quorvel::SetMessageBoxPresenter(recorder.Presenter(0));
+    auto result =
+        std::async(std::launch::async, [] { return MsgBoxML(nullptr, "{Long}", MB_OKCANCEL, "x"); });
+    ASSERT_NE(WaitShown(recorder), nullptr);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption.size(), 255u);
+    EXPECT_EQ(recorder.boxes[0].caption.substr(0, 12), "[Console] - ");
+    EXPECT_EQ(CloseMsgBoxML(IDOK), 1);
+    EXPECT_EQ(result.get(), IDCANCEL);
+}
+
+}  // namespace
