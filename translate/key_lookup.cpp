@@ -9,6 +9,7 @@
 #include "language/language_state.h"
 #include "platform/crt.h"
 #include "platform/os.h"
+#include "platform/profile_scope.h"
 #include "quorvel/lookup_observer.h"
 
 namespace qml {
@@ -31,8 +32,9 @@ bool IsAsciiLower(char c) {
 
 // One try. -1: not found; 0: found with the empty-translation marker (buffer all zeros);
 // otherwise the length of the translation now in the buffer.
+// The buffer is all zeros on entry: the caller cleared it, and a try that finds nothing leaves
+// only the empty default behind.
 int LookUp(const char* tryKey, char* buffer, int size, const char* section) {
-    std::memset(buffer, 0, static_cast<size_t>(size));
     // size - 1 for the reader keeps the last byte of the buffer a NUL whatever it copies.
     DWORD n = os::GetPrivateProfileStringA(section, tryKey, "", buffer, static_cast<DWORD>(size - 1),
                                            State().languageFile);
