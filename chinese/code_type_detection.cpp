@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -34,7 +36,7 @@ void Count(int* count) {
     if (count != nullptr) ++*count;
 }
 
-int SettleBySystem(int system, int big5, int gb, int undecided) {
+int SettleBySystem(int system, long long big5, long long gb, long long undecided) {
     const int unknown = LANGUAGE_TYPE_ENGLISH + (undecided > 0 ? 1 : 0);
     if (system == LANGUAGE_TYPE_GB)
         return big5 > 0 ? LANGUAGE_TYPE_BIG5 : gb > 0 ? LANGUAGE_TYPE_GB : unknown;
@@ -70,31 +72,47 @@ class PairClasses {
     }
 
     static constexpr unsigned char kCounted = 0x80;
-    static constexpr unsigned char kTypeMask = 0x7F;
 
   private:
     std::array<unsigned char, 128 * 256> m_classes{};
 };
 
-// Steps 3 to 5 of the detection: walk the pairs, count the votes, decide.
+// Steps 3 to 5 of the detection: walk the pairs, count the votes, decide. The votes are kept
+// in one register, 21 bits each, flushed before a field could overflow.
 int Decide(const char* text, size_t length, const PairClasses& classes, int system, int* count) {
-    int votes[4] = {0, 0, 0, 0};  // by code type: Big5, GB, English (never), undecided
-    int counted = 0;
+    constexpr int kBits = 21;
+    constexpr std::uint64_t kField = (std::uint64_t{1} << kBits) - 1;
+    // By code type: Big5, GB, English (never), undecided.
+    constexpr std::uint64_t kVote[4] = {1, std::uint64_t{1} << kBits, 0, std::uint64_t{1} << (2 * kBits)};
+    constexpr size_t kBlock = size_t{1} << (kBits - 1);  // bytes, so fewer than 2^20 pairs per block
+
+    long long big5 = 0, gb = 0, undecided = 0, counted = 0;
     const auto* at = reinterpret_cast<const unsigned char*>(text);
-    const auto* const end = at + length;
-    for (; at < end; ++at) {
-        if (*at < 0x80) continue;
-        if (at + 1 == end) break;  // a high byte at the very end is no pair
-        const unsigned char pairClass = classes.Of(at[0], at[1]);
-        ++votes[pairClass & PairClasses::kTypeMask];
-        counted += (pairClass & PairClasses::kCounted) ? 1 : 0;
-        ++at;  // past the trail byte
+    // A pair needs a byte after its lead: a high byte at the very end is no pair.
+    const auto* const last = at + (length > 0 ? length - 1 : 0);
+    while (at < last) {
+        const auto* const blockLast = last - at > static_cast<std::ptrdiff_t>(kBlock) ? at + kBlock : last;
+        std::uint64_t votes = 0;
+        unsigned blockCounted = 0;
+        while (at < blockLast) {
+            if (*at < 0x80) {
+                ++at;
+                continue;
+            }
+            const unsigned char pairClass = classes.Of(at[0], at[1]);
+            votes += kVote[pairClass & 3];
+            blockCounted += pairClass >> 7;
+            at += 2;
+        }
+        big5 += static_cast<long long>(votes & kField);
+        gb += static_cast<long long>((votes >> kBits) & kField);
+        undecided += static_cast<long long>(votes >> (2 * kBits));
+        counted += blockCounted;
     }
-    if (count != nullptr) *count += counted;
-    const int big5 = votes[LANGUAGE_TYPE_BIG5], gb = votes[LANGUAGE_TYPE_GB];
-    if ((big5 > 0 || gb > 0) && std::abs(big5 - gb) > std::max(big5, gb) / 2)
+    if (count != nullptr) *count += static_cast<int>(counted);
+    if ((big5 > 0 || gb > 0) && std::llabs(big5 - gb) > std::max(big5, gb) / 2)
         return big5 <= gb ? LANGUAGE_TYPE_GB : LANGUAGE_TYPE_BIG5;
-    return SettleBySystem(system, big5, gb, votes[LANGUAGE_TYPE_OTHER]);
+    return SettleBySystem(system, big5, gb, undecided);
 }
 
 const PairClasses& PlainClasses() {

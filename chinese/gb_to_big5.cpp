@@ -1,7 +1,7 @@
 // GB to Big5, line by line: fixed replacements for GB punctuation, then the code table (a
 // simplified character gets the Big5 code of its traditional form).
 #include <new>
-#include <string>
+#include <vector>
 
 #include "chinese/code_tables.h"
 #include "chinese/conversion_settings.h"
@@ -10,34 +10,55 @@
 
 namespace {
 
-// The conversion of one line into output (same length).
-void ConvertLine(const unsigned char* table, const char* line, size_t length, std::string& output) {
-    output.resize(length);
+constexpr size_t kFullRowCells = 94;  // trail 0xA1..0xFE
+
+// Every pair of lead and trail 0xA1..0xFE with what replaces it: its punctuation code, else its
+// table cell; 0 for the lead bytes 0xAA..0xAF, which have no row (such pairs are kept).
+void ComposeFullTable(const unsigned char* table, std::vector<unsigned char>& full) {
+    full.assign(kFullRowCells * kFullRowCells * 2, 0);
+    for (unsigned lead = 0xA1; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0xA1; trail <= 0xFE; ++trail) {
+            const auto l = static_cast<unsigned char>(lead), t = static_cast<unsigned char>(trail);
+            unsigned short code = qml::FindGbPunctuation(l, t);
+            if (code == 0 && qml::HasGbToBig5Cell(l, t)) {
+                const unsigned char* cell = table + qml::GbToBig5CellOffset(l, t);
+                code = static_cast<unsigned short>(cell[0] << 8 | cell[1]);
+            }
+            const size_t at = ((lead - 0xA1) * kFullRowCells + (trail - 0xA1)) * 2;
+            full[at] = static_cast<unsigned char>(code >> 8);
+            full[at + 1] = static_cast<unsigned char>(code & 0xFF);
+        }
+    }
+}
+
+// The conversion of one line into output (same length). A byte below 0xA1, or one whose
+// follower is below 0xA1 (the end of the line included), is copied alone; 0xFF lies outside
+// the table, so a pair with it is kept, as is a pair without a row.
+void ConvertLine(const unsigned char* full, const char* line, size_t length, char* output) {
     const auto* in = reinterpret_cast<const unsigned char*>(line);
-    auto* out = reinterpret_cast<unsigned char*>(&output[0]);
-    for (size_t at = 0; at < length;) {
+    auto* out = reinterpret_cast<unsigned char*>(output);
+    size_t at = 0;
+    while (at + 1 < length) {
         const unsigned char lead = in[at];
-        const unsigned char trail = at + 1 < length ? in[at + 1] : 0;  // the NUL after the line
+        const unsigned char trail = in[at + 1];
         if (lead < 0xA1 || trail < 0xA1) {
             out[at] = lead;
             at += 1;
             continue;
         }
-        const unsigned short big5 = qml::FindGbPunctuation(lead, trail);
-        if (big5 != 0) {
-            out[at] = static_cast<unsigned char>(big5 >> 8);
-            out[at + 1] = static_cast<unsigned char>(big5 & 0xFF);
-        } else if (qml::HasGbToBig5Cell(lead, trail)) {
-            const unsigned char* cell = table + qml::GbToBig5CellOffset(lead, trail);
+        const unsigned char* cell = (lead == 0xFF || trail == 0xFF)
+                                        ? nullptr
+                                        : full + ((lead - 0xA1) * kFullRowCells + (trail - 0xA1)) * 2;
+        if (cell != nullptr && cell[0] != 0) {
             out[at] = cell[0];
             out[at + 1] = cell[1];
         } else {
-            // Lead bytes 0xAA..0xAF have no row and 0xFF lies past the table: kept.
             out[at] = lead;
             out[at + 1] = trail;
         }
         at += 2;
     }
+    if (at < length) out[at] = in[at];  // a last byte has no follower
 }
 
 }  // namespace
@@ -51,11 +72,13 @@ void CGBAndBig5::GBtoBig() {
     if (m_pGB2BigTable == nullptr) return;
 
     try {
+        if (m_arrGB2BigFull.empty()) ComposeFullTable(m_pGB2BigTable, m_arrGB2BigFull);
         m_arrConverted.RemoveAll();
         for (long i = 0; i < m_lLineNumber; ++i) {
             const int index = static_cast<int>(i);
-            ConvertLine(m_pGB2BigTable, m_arrLines.Data(index), m_arrLines.Length(index), m_strLineOutput);
-            m_arrConverted.Add(m_strLineOutput.data(), m_strLineOutput.size());
+            const size_t length = m_arrLines.Length(index);
+            ConvertLine(m_arrGB2BigFull.data(), m_arrLines.Data(index), length,
+                        m_arrConverted.AddUnfilled(length));
         }
     } catch (const std::bad_alloc&) {
         return;  // out of memory: the lines stay unconverted

@@ -163,6 +163,16 @@ class QML_API CGBAndBig5 {
             Append(text, length);
             EndLine();
         }
+        // A new line of length bytes for the caller to fill, valid until the next change.
+        char* AddUnfilled(std::size_t length) {
+            m_text.resize(m_text.size() + length);
+            EndLine();
+            return &m_text[m_text.size() - length];
+        }
+        void RemoveLast() {
+            m_ends.pop_back();
+            m_text.resize(m_ends.empty() ? 0 : m_ends.back());
+        }
         void Swap(LineArray& other) {
             m_text.swap(other.m_text);
             m_ends.swap(other.m_ends);
@@ -200,6 +210,12 @@ class QML_API CGBAndBig5 {
     std::string m_strLineOutput;
     std::string m_strLineMapped;
     std::string m_strDetection;
+    // The Big5-to-GB cells with the traditional mapping already applied, where the platform
+    // maps through a table of its own; made at the first Big5 conversion.
+    std::vector<unsigned char> m_arrBig2GBMapped;
+    // The GB-to-Big5 cells with the GB punctuation in place, for every lead and trail byte of
+    // 0xA1..0xFE (0 where a pair is kept); made at the first GB conversion.
+    std::vector<unsigned char> m_arrGB2BigFull;
 };
 
 // The code type of a text: 0 Big5, 1 GB, 2 English, 3 other; 3 when no system code type is set.

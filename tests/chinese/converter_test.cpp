@@ -3,8 +3,12 @@
 
 #include <string>
 
+#include "chinese/code_tables.h"
+#include "chinese/gb_punctuation.h"
 #include "conversion_settings_guard.h"
 #include "module/module_instance.h"
+#include "platform/codepage.h"
+#include "platform/resource.h"
 #include "quorvel/multilanguage.h"
 
 namespace {
@@ -144,6 +148,63 @@ TEST(ConverterObject, GetTextTrimsTrailingLineFeedsThenCarriageReturns) {
     converter.Translate("ab\r\n", 0);
     EXPECT_EQ(converter.GetText(), "ab\r\n") << "untrimmed while the conversion is off";
     SetGBAndBig5_Para(nullptr, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+const unsigned char* ResourceTable(unsigned short id) {
+    HMODULE module = qml::ModuleInstance();
+    HRSRC found = qml::os::FindResourceA(module, qml::os::IntResource(id), qml::os::RcDataType());
+    return found ? static_cast<const unsigned char*>(
+                       qml::os::LockResource(qml::os::LoadResource(module, found)))
+                 : nullptr;
+}
+
+// Every Big5 pair converts as its table cell followed by the traditional mapping would, each
+// pair alone and all of them in one line.
+TEST(Big5ToGb, EveryPairIsItsCellMappedToTraditional) {
+    ConversionSettings settings(LANGUAGE_TYPE_GB, 1);
+    const unsigned char* table = ResourceTable(11007);
+    ASSERT_NE(table, nullptr);
+    std::string line, expectedLine;
+    for (unsigned lead = 0xA1; lead <= 0xFE; ++lead) {
+        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+            const unsigned char* cell = table + (lead - 0xA1) * 382 + (trail - 0x40) * 2;
+            const char tableOutput[3] = {static_cast<char>(cell[0]), static_cast<char>(cell[1]), 0};
+            char mapped[8] = {};
+            ASSERT_EQ(qml::os::LCMapStringA(2052, LCMAP_TRADITIONAL_CHINESE, tableOutput, -1, mapped,
+                                            sizeof mapped),
+                      3);
+            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            ASSERT_EQ(Hex(Big2Gb(pair.c_str())), Hex(std::string(mapped))) << Hex(pair);
+            line += "a" + pair;
+            expectedLine += "a" + std::string(mapped);
+        }
+    }
+    EXPECT_TRUE(Big2Gb(line.c_str()).str() == expectedLine);
+}
+
+// Every GB pair converts as its punctuation code, else its table cell, else stays.
+TEST(GbToBig5, EveryPairIsItsPunctuationOrCell) {
+    ConversionSettings settings(LANGUAGE_TYPE_BIG5, 1);
+    const unsigned char* table = ResourceTable(11008);
+    ASSERT_NE(table, nullptr);
+    for (unsigned lead = 0xA1; lead <= 0xFF; ++lead) {
+        for (unsigned trail = 0xA1; trail <= 0xFF; ++trail) {
+            const auto l = static_cast<unsigned char>(lead), t = static_cast<unsigned char>(trail);
+            std::string expected{static_cast<char>(lead), static_cast<char>(trail)};
+            if (unsigned short big5 = qml::FindGbPunctuation(l, t)) {
+                expected = {static_cast<char>(big5 >> 8), static_cast<char>(big5 & 0xFF)};
+            } else if (qml::HasGbToBig5Cell(l, t)) {
+                const unsigned char* cell = table + qml::GbToBig5CellOffset(l, t);
+                expected = {static_cast<char>(cell[0]), static_cast<char>(cell[1])};
+            }
+            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            ASSERT_EQ(Hex(Gb2Big(pair.c_str())), Hex(expected)) << Hex(pair);
+        }
+    }
 }
 
 }  // namespace
