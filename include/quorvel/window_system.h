@@ -22,6 +22,10 @@ QML_API void SetApplicationName(const char* name);
 QML_API DWORD GetLastError();
 QML_API void SetLastError(DWORD code);
 
+// The user's locale identifier, from LC_ALL, LC_MESSAGES or LANG (zh_TW 0x0404, zh_CN 0x0804,
+// en_US 0x0409, ...); 0x0409 for C, POSIX or none.
+QML_API LCID GetUserDefaultLCID();
+
 // ---- windows --------------------------------------------------------------------------------
 // An in-process window system: windows with a class name, a text, a parent and ordered
 // children. Handles are never reused. Every call is thread-safe; messages are handled on the

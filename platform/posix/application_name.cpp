@@ -62,4 +62,8 @@ void SetLastError(DWORD code) {
     qml::os::SetLastError(code);
 }
 
+LCID GetUserDefaultLCID() {
+    return qml::os::GetUserDefaultLCID();
+}
+
 }  // namespace quorvel

@@ -1,0 +1,20 @@
+// Runs the quorvel-ml tool as a child process with a given standard input.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qml_test {
+
+struct ToolResult {
+    int status = -1;  // the exit status
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+
+// Runs the tool with args; env entries "NAME=value" are added to a clean environment that
+// has LC_ALL=C (so that the user's locale never decides a test).
+ToolResult RunTool(const std::vector<std::string>& args, const std::string& input = "",
+                   const std::vector<std::string>& env = {});
+
+}  // namespace qml_test
