@@ -13,10 +13,10 @@ const OptionSpec kCommon[] = {
 };
 
 const OptionSpec* FindSpec(const std::string& name, const std::vector<OptionSpec>& own) {
-    for (const OptionSpec& spec : kCommon)
-        if (name == spec.name) return &spec;
-    for (const OptionSpec& spec : own)
-        if (name == spec.name) return &spec;
+    for (const OptionSpec& option : kCommon)
+        if (name == option.name) return &option;
+    for (const OptionSpec& option : own)
+        if (name == option.name) return &option;
     return nullptr;
 }
 
@@ -61,13 +61,13 @@ Arguments ParseArguments(const std::vector<std::string>& args, const std::vector
             value = name.substr(equals + 1);
             name.erase(equals);
         }
-        const OptionSpec* spec = FindSpec(name, own);
-        if (!spec) throw UsageError("unknown option '--" + name + "'");
-        if (spec->takesValue && !value) {
+        const OptionSpec* option = FindSpec(name, own);
+        if (!option) throw UsageError("unknown option '--" + name + "'");
+        if (option->takesValue && !value) {
             if (i + 1 >= args.size()) throw UsageError("option '--" + name + "' needs a value");
             value = args[++i];
         }
-        if (!spec->takesValue && value) throw UsageError("option '--" + name + "' takes no value");
+        if (!option->takesValue && value) throw UsageError("option '--" + name + "' takes no value");
 
         if (name == "dir")
             parsed.dir = *value;
