@@ -11,7 +11,8 @@
 // So an exported function opens a ProfileCallScope at its top. While at least one scope is
 // alive on the calling thread (scopes nest; only the outermost one counts), each file is
 // checked at its first lookup and every later lookup of the same path on this thread
-// answers from that same snapshot, without touching the file system or the shared cache.
+// answers from that same snapshot, without touching the file system or the shared cache; the
+// sections searched in it are remembered too, so a sentence's further words cost a key lookup.
 // An edit made while the scope is alive is therefore not seen inside it; the first lookup
 // after the outermost scope has closed sees it. Outside any scope every lookup checks the
 // file. A scope belongs to its thread: other threads are not affected, and a scope must be

@@ -2,19 +2,18 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <ctime>
 #include <mutex>
 #include <optional>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
-#include "platform/posix/path.h"
+#include "platform/posix/profile_call_scope.h"
 #include "platform/posix/profile_file.h"
-#include "platform/profile_scope.h"
 
 namespace qml::posix {
 
@@ -43,25 +42,55 @@ std::int64_t RecencyNs() {
     return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
+// The path with every backslash turned into a slash, as the file system wants it, built on
+// the stack for the usual lengths so that a check allocates nothing.
+class NativePathBuffer {
+  public:
+    explicit NativePathBuffer(const char* path) {
+        std::size_t length = std::strlen(path);
+        char* out = m_small;
+        if (length >= sizeof m_small) {
+            m_large.resize(length);
+            out = m_large.data();
+        }
+        for (std::size_t i = 0; i < length; ++i) out[i] = path[i] == '\\' ? '/' : path[i];
+        out[length] = '\0';
+        m_path = std::string_view(out, length);
+    }
+    NativePathBuffer(const NativePathBuffer&) = delete;
+    NativePathBuffer& operator=(const NativePathBuffer&) = delete;
+
+    const char* c_str() const { return m_path.data(); }
+    std::string_view view() const { return m_path; }
+
+  private:
+    char m_small[1024];
+    std::string m_large;
+    std::string_view m_path;
+};
+
 class ProfileCache {
   public:
-    ProfileSnapshot Validate(const std::string& nativePath);
+    ProfileSnapshot Validate(const char* path);
     ProfileCacheStats Stats();
 
   private:
     struct Entry {
+        std::string nativePath;
         std::shared_ptr<const Snapshot> snapshot;
         std::size_t cost = 0;
         std::atomic<std::int64_t> lastUse{0};
     };
 
-    std::shared_ptr<const Snapshot> Find(const std::string& nativePath);
-    void Publish(const std::string& nativePath, std::shared_ptr<const Snapshot> snapshot);
-    void Forget(const std::string& nativePath);
-    void EvictFor(const std::string& keep);
+    Entry* FindLocked(std::string_view nativePath);
+    void Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot);
+    void Forget(std::string_view nativePath);
+    void EvictFor(const Entry* keep);
 
     std::shared_mutex m_lock;
-    std::unordered_map<std::string, Entry> m_entries;
+    // At most kMaxCachedFiles (and one more while a new file is being added): a short list
+    // searched in order is faster than hashing the path.
+    std::vector<std::unique_ptr<Entry>> m_entries;
     std::size_t m_bytes = 0;
     std::atomic<std::uint64_t> m_reads{0};
     std::atomic<std::uint64_t> m_parses{0};
@@ -76,28 +105,33 @@ ProfileCache& Cache() {
 
 thread_local std::uint64_t t_fileChecks = 0;
 
-// The files this thread has checked inside its current ProfileCallScope.
-struct CallScopeState {
-    static constexpr std::size_t kMaxFiles = 16;
-    int depth = 0;
-    std::vector<std::pair<std::string, ProfileSnapshot>> checked;
-};
-thread_local CallScopeState t_scope;
-
-ProfileSnapshot ProfileCache::Validate(const std::string& nativePath) {
+ProfileSnapshot ProfileCache::Validate(const char* path) {
     ++t_fileChecks;
-    std::optional<FileStamp> stamp = StatRegularFile(nativePath);
+    NativePathBuffer native(path);
+    std::optional<FileStamp> stamp = StatRegularFile(native.c_str());
     if (!stamp) {
-        Forget(nativePath);
+        Forget(native.view());
         return nullptr;
     }
-    std::shared_ptr<const Snapshot> current = Find(nativePath);
-    if (current && current->stamp == *stamp && !current->NeedsContentCheck()) return current->profile;
+    std::shared_ptr<const Snapshot> current;
+    {
+        std::shared_lock<std::shared_mutex> lock(m_lock);
+        if (Entry* entry = FindLocked(native.view())) {
+            // The recency is only approximate: refreshing it only when the coarse clock has
+            // moved keeps concurrent readers from writing the same cache line at every check.
+            std::int64_t now = RecencyNs();
+            if (now != entry->lastUse.load(std::memory_order_relaxed))
+                entry->lastUse.store(now, std::memory_order_relaxed);
+            const Snapshot& cached = *entry->snapshot;
+            if (cached.stamp == *stamp && !cached.NeedsContentCheck()) return cached.profile;
+            current = entry->snapshot;
+        }
+    }
 
-    std::optional<FileRead> read = ReadRegularFile(nativePath);
+    std::optional<FileRead> read = ReadRegularFile(native.c_str());
     m_reads.fetch_add(1, std::memory_order_relaxed);
     if (!read) {
-        Forget(nativePath);
+        Forget(native.view());
         return nullptr;
     }
     auto snapshot = std::make_shared<Snapshot>();
@@ -111,66 +145,68 @@ ProfileSnapshot ProfileCache::Validate(const std::string& nativePath) {
     snapshot->readStartNs = read->readStartNs;
     snapshot->settled = read->settled;
     ProfileSnapshot profile = snapshot->profile;
-    Publish(nativePath, std::move(snapshot));
+    Publish(native.view(), std::move(snapshot));
     return profile;
 }
 
-std::shared_ptr<const Snapshot> ProfileCache::Find(const std::string& nativePath) {
-    std::shared_lock<std::shared_mutex> lock(m_lock);
-    auto it = m_entries.find(nativePath);
-    if (it == m_entries.end()) return nullptr;
-    // The recency is only approximate: refreshing it only when the coarse clock has moved
-    // keeps concurrent readers from writing the same cache line at every lookup.
-    std::int64_t now = RecencyNs();
-    if (now != it->second.lastUse.load(std::memory_order_relaxed))
-        it->second.lastUse.store(now, std::memory_order_relaxed);
-    return it->second.snapshot;
+ProfileCache::Entry* ProfileCache::FindLocked(std::string_view nativePath) {
+    for (const std::unique_ptr<Entry>& entry : m_entries)
+        if (entry->nativePath == nativePath) return entry.get();
+    return nullptr;
 }
 
-void ProfileCache::Publish(const std::string& nativePath, std::shared_ptr<const Snapshot> snapshot) {
+void ProfileCache::Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot) {
     std::size_t cost = snapshot->profile->MemoryUse() + nativePath.size() + sizeof(Snapshot);
     if (cost > kMaxCachedBytes) {
         Forget(nativePath);
         return;
     }
     std::unique_lock<std::shared_mutex> lock(m_lock);
-    auto [it, inserted] = m_entries.try_emplace(nativePath);
-    Entry& entry = it->second;
-    // Two threads may have read the file at about the same time: keep the later read.
-    if (!inserted && entry.snapshot->readStartNs > snapshot->readStartNs) return;
-    // The same parse shared by two snapshots is counted once.
-    if (!inserted && entry.snapshot->profile == snapshot->profile) cost = entry.cost;
-    m_bytes = m_bytes - entry.cost + cost;
-    entry.cost = cost;
-    entry.snapshot = std::move(snapshot);
-    entry.lastUse.store(RecencyNs(), std::memory_order_relaxed);
-    EvictFor(nativePath);
+    Entry* entry = FindLocked(nativePath);
+    if (entry) {
+        // Two threads may have read the file at about the same time: keep the later read.
+        if (entry->snapshot->readStartNs > snapshot->readStartNs) return;
+        // The same parse shared by two snapshots is counted once.
+        if (entry->snapshot->profile == snapshot->profile) cost = entry->cost;
+    } else {
+        auto added = std::make_unique<Entry>();
+        added->nativePath = std::string(nativePath);
+        entry = added.get();
+        m_entries.push_back(std::move(added));
+    }
+    m_bytes = m_bytes - entry->cost + cost;
+    entry->cost = cost;
+    entry->snapshot = std::move(snapshot);
+    entry->lastUse.store(RecencyNs(), std::memory_order_relaxed);
+    EvictFor(entry);
 }
 
-void ProfileCache::EvictFor(const std::string& keep) {
+void ProfileCache::EvictFor(const Entry* keep) {
     while (m_entries.size() > kMaxCachedFiles || m_bytes > kMaxCachedBytes) {
         auto oldest = m_entries.end();
         for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->first == keep) continue;
-            if (oldest == m_entries.end() || it->second.lastUse.load(std::memory_order_relaxed) <
-                                                 oldest->second.lastUse.load(std::memory_order_relaxed))
+            if (it->get() == keep) continue;
+            if (oldest == m_entries.end() || (*it)->lastUse.load(std::memory_order_relaxed) <
+                                                 (*oldest)->lastUse.load(std::memory_order_relaxed))
                 oldest = it;
         }
         if (oldest == m_entries.end()) return;
-        m_bytes -= oldest->second.cost;
+        m_bytes -= (*oldest)->cost;
         m_entries.erase(oldest);
     }
 }
 
-void ProfileCache::Forget(const std::string& nativePath) {
+void ProfileCache::Forget(std::string_view nativePath) {
     {
         std::shared_lock<std::shared_mutex> lock(m_lock);
-        if (m_entries.find(nativePath) == m_entries.end()) return;
+        if (!FindLocked(nativePath)) return;
     }
     std::unique_lock<std::shared_mutex> lock(m_lock);
-    auto it = m_entries.find(nativePath);
+    auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const std::unique_ptr<Entry>& entry) {
+        return entry->nativePath == nativePath;
+    });
     if (it == m_entries.end()) return;
-    m_bytes -= it->second.cost;
+    m_bytes -= (*it)->cost;
     m_entries.erase(it);
 }
 
@@ -186,15 +222,27 @@ ProfileCacheStats ProfileCache::Stats() {
 
 }  // namespace
 
+ProfileLease LeaseProfile(const char* path) {
+    if (!path || !*path) return ProfileLease();
+    CallScopeMemo* memo = CallScopeMemo::OfThisThread();
+    if (!memo) return ProfileLease(Cache().Validate(path));
+    std::uint32_t slot = memo->FindFile(path);
+    if (slot == CallScopeMemo::kNone) {
+        ProfileSnapshot profile = Cache().Validate(path);
+        slot = memo->RememberFile(path, profile);
+        if (slot == CallScopeMemo::kNone) return ProfileLease(std::move(profile));
+    }
+    return ProfileLease(memo->File(slot).get(), slot);
+}
+
 ProfileSnapshot AcquireProfile(const char* path) {
     if (!path || !*path) return nullptr;
-    std::string_view raw(path);
-    if (t_scope.depth > 0)
-        for (const auto& [checkedPath, profile] : t_scope.checked)
-            if (checkedPath == raw) return profile;
-    ProfileSnapshot profile = Cache().Validate(NativePath(path));
-    if (t_scope.depth > 0 && t_scope.checked.size() < CallScopeState::kMaxFiles)
-        t_scope.checked.emplace_back(std::string(raw), profile);
+    CallScopeMemo* memo = CallScopeMemo::OfThisThread();
+    if (!memo) return Cache().Validate(path);
+    std::uint32_t slot = memo->FindFile(path);
+    if (slot != CallScopeMemo::kNone) return memo->File(slot);
+    ProfileSnapshot profile = Cache().Validate(path);
+    memo->RememberFile(path, profile);
     return profile;
 }
 
@@ -207,15 +255,3 @@ std::uint64_t ThisThreadFileChecks() {
 }
 
 }  // namespace qml::posix
-
-namespace qml::os {
-
-ProfileCallScope::ProfileCallScope() noexcept {
-    ++posix::t_scope.depth;
-}
-
-ProfileCallScope::~ProfileCallScope() {
-    if (--posix::t_scope.depth == 0) posix::t_scope.checked.clear();
-}
-
-}  // namespace qml::os

@@ -14,7 +14,8 @@
 //
 // Threads share the cache under a reader-writer lock that is never held while a file is
 // read or parsed: readers take a snapshot (a shared pointer to an immutable parsed file),
-// and a new parse is published under the write lock. The cache keeps at most
+// and a new parse is published under the write lock. A check allocates nothing unless the
+// file has to be read. The cache keeps at most
 // kMaxCachedFiles files and about kMaxCachedBytes of memory, evicting the least recently
 // used; a file larger than the whole budget is parsed for its call and not kept.
 #pragma once
@@ -22,6 +23,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "platform/posix/profile_parser.h"
 
@@ -36,6 +38,31 @@ using ProfileSnapshot = std::shared_ptr<const ParsedProfile>;
 // The file at path (Windows form: backslashes are separators) as it is now, parsed, or null
 // when it cannot be read. Inside a ProfileCallScope a path checked once is not checked again.
 ProfileSnapshot AcquireProfile(const char* path);
+
+// The same for the length of one lookup. Inside a ProfileCallScope the scope keeps the
+// snapshot alive and the lease only points at it: no reference count is touched, so threads
+// looking up words in the same file do not write to a shared cache line.
+class ProfileLease {
+  public:
+    static constexpr std::uint32_t kNoSlot = UINT32_MAX;
+
+    ProfileLease() = default;
+    ProfileLease(const ParsedProfile* borrowed, std::uint32_t scopeSlot)
+        : m_profile(borrowed), m_scopeSlot(scopeSlot) {}
+    explicit ProfileLease(ProfileSnapshot owned) : m_profile(owned.get()), m_owned(std::move(owned)) {}
+
+    const ParsedProfile* get() const { return m_profile; }
+    const ParsedProfile* operator->() const { return m_profile; }
+    explicit operator bool() const { return m_profile != nullptr; }
+    // The slot of the thread's open call scope that holds the snapshot, or kNoSlot.
+    std::uint32_t ScopeSlot() const { return m_scopeSlot; }
+
+  private:
+    const ParsedProfile* m_profile = nullptr;
+    ProfileSnapshot m_owned;
+    std::uint32_t m_scopeSlot = kNoSlot;
+};
+ProfileLease LeaseProfile(const char* path);
 
 struct ProfileCacheStats {
     std::size_t files = 0;     // cached now

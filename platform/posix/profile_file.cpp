@@ -82,19 +82,19 @@ std::int64_t WallClockNs() {
     return Nanoseconds(now);
 }
 
-std::optional<FileStamp> StatRegularFile(const std::string& nativePath) {
+std::optional<FileStamp> StatRegularFile(const char* nativePath) {
     struct stat st;
-    if (nativePath.empty() || ::stat(nativePath.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!nativePath || !*nativePath || ::stat(nativePath, &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     return FileStamp::Of(st);
 }
 
-std::optional<FileRead> ReadRegularFile(const std::string& nativePath) {
-    if (nativePath.empty()) return std::nullopt;
+std::optional<FileRead> ReadRegularFile(const char* nativePath) {
+    if (!nativePath || !*nativePath) return std::nullopt;
     FileRead read;
     read.readStartNs = WallClockNs();
     // O_NONBLOCK: a path swapped for a FIFO after the caller's stat must not hang the open.
-    FileDescriptor fd(::open(nativePath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    FileDescriptor fd(::open(nativePath, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0) return std::nullopt;
     struct stat before;
     if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode)) return std::nullopt;

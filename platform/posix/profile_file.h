@@ -43,10 +43,13 @@ std::int64_t WallClockNs();
 
 // stat of a path: the stamp when it names a regular file, nothing otherwise (missing, a
 // directory, a device, no permission to search its directories, a name too long).
-std::optional<FileStamp> StatRegularFile(const std::string& nativePath);
+std::optional<FileStamp> StatRegularFile(const char* nativePath);
 
 // The whole content of a regular file, or nothing when it cannot be opened and read (or is
 // not a regular file, or is larger than kMaxProfileFileBytes).
-std::optional<FileRead> ReadRegularFile(const std::string& nativePath);
+std::optional<FileRead> ReadRegularFile(const char* nativePath);
+inline std::optional<FileRead> ReadRegularFile(const std::string& nativePath) {
+    return ReadRegularFile(nativePath.c_str());
+}
 
 }  // namespace qml::posix

@@ -20,6 +20,7 @@
 
 #include "platform/os.h"
 #include "platform/posix/profile_cache.h"
+#include "platform/posix/profile_call_scope.h"
 #include "platform/posix/profile_names.h"
 
 namespace qml::os {
@@ -28,8 +29,8 @@ namespace {
 
 using posix::ParsedProfile;
 using posix::ProfileEntry;
+using posix::ProfileLease;
 using posix::ProfileSection;
-using posix::ProfileSnapshot;
 
 // Copies text cut to size - 1 characters and a NUL; returns the characters copied.
 DWORD CopyCut(std::string_view text, char* out, DWORD size) {
@@ -85,9 +86,9 @@ bool HasDirectory(const char* file) {
     return std::strchr(file, '/') || std::strchr(file, '\\');
 }
 
-ProfileSnapshot OpenProfile(const char* file) {
-    if (!file || !*file || !HasDirectory(file)) return nullptr;
-    return posix::AcquireProfile(file);
+ProfileLease OpenProfile(const char* file) {
+    if (!file || !*file || !HasDirectory(file)) return ProfileLease();
+    return posix::LeaseProfile(file);
 }
 
 std::string_view Default(const char* def) {
@@ -120,20 +121,36 @@ DWORD ListNames(const ParsedProfile* profile, const char* app, char* ret, DWORD 
     return list.Result();
 }
 
-DWORD ReadValue(const char* app, const char* key, const char* def, char* ret, DWORD size, const char* file) {
-    ProfileSnapshot profile = OpenProfile(file);
-    if (!app || !key) return ListNames(profile.get(), app, ret, size);
-    if (profile) {
-        if (const ProfileSection* section = profile->FindSection(posix::TrimBlanks(app))) {
-            const ProfileEntry* entry = profile->FindEntry(*section, posix::TrimBlanks(key));
-            if (entry && entry->hasValue) {
-                SetLastError(ERROR_SUCCESS);
-                return CopyCut(entry->value, ret, size);
-            }
+// The value of key in the section (null when the file or the section is missing), or the
+// default.
+DWORD ReadEntry(const ParsedProfile* profile, const ProfileSection* section, const char* key, const char* def,
+                char* ret, DWORD size) {
+    if (section) {
+        const ProfileEntry* entry = profile->FindEntry(*section, posix::TrimBlanks(key));
+        if (entry && entry->hasValue) {
+            SetLastError(ERROR_SUCCESS);
+            return CopyCut(entry->value, ret, size);
         }
     }
     SetLastError(ERROR_FILE_NOT_FOUND);
     return CopyCut(Default(def), ret, size);
+}
+
+DWORD ReadValue(const char* app, const char* key, const char* def, char* ret, DWORD size, const char* file) {
+    // Inside a call scope the words of a sentence are looked up one by one in the same file
+    // and section: the file is checked once, and the section searched once.
+    posix::CallScopeMemo* memo = posix::CallScopeMemo::OfThisThread();
+    const ParsedProfile* remembered = nullptr;
+    const ProfileSection* section = nullptr;
+    if (memo && app && key && file && memo->FindSection(file, app, remembered, section))
+        return ReadEntry(remembered, section, key, def, ret, size);
+
+    ProfileLease profile = OpenProfile(file);
+    if (!app || !key) return ListNames(profile.get(), app, ret, size);
+    if (profile) section = profile->FindSection(posix::TrimBlanks(app));
+    if (memo && profile.ScopeSlot() != ProfileLease::kNoSlot)
+        memo->RememberSection(profile.ScopeSlot(), app, section);
+    return ReadEntry(profile.get(), section, key, def, ret, size);
 }
 
 }  // namespace
