@@ -1,5 +1,6 @@
 #include "translate/template_filling.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -13,7 +14,7 @@ namespace {
 // One "%" sequence as printf reads it: flags, width, precision, length modifier, conversion.
 struct Conversion {
     size_t length = 0;   // bytes from the "%" to the conversion letter; 0: not a conversion
-    std::string layout;  // flags, width and precision, as written
+    std::string layout;  // flags, width and precision (numbers capped at kMaxField)
     std::string lengthModifier;
     char letter = 0;
     bool wantsMoreArguments = false;  // a "*" width or precision takes an argument of its own
@@ -23,25 +24,36 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A width or precision beyond this changes nothing of the first 1023 bytes of a filled
+// conversion (a text holds at most 1023 bytes, a number a few dozen), while printf would still
+// spend seconds producing a field of a billion bytes that a language file may ask for.
+constexpr unsigned long kMaxField = 2047;
+
 Conversion ReadConversion(const std::string& text, size_t percent) {
     Conversion c;
     size_t i = percent + 1;
     size_t layoutStart = i;
     while (i < text.size() && text[i] != '\0' && std::strchr("-+ #0", text[i])) ++i;
+    c.layout = text.substr(layoutStart, i - layoutStart);
     auto readNumber = [&] {
         if (i < text.size() && text[i] == '*') {
             c.wantsMoreArguments = true;
+            c.layout += '*';
             ++i;
             return;
         }
-        while (i < text.size() && IsDigit(text[i])) ++i;
+        size_t digits = i;
+        unsigned long value = 0;
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            value = std::min(kMaxField, value * 10 + static_cast<unsigned long>(text[i] - '0'));
+        if (i > digits) c.layout += std::to_string(value);
     };
     readNumber();
     if (i < text.size() && text[i] == '.') {
+        c.layout += '.';
         ++i;
         readNumber();
     }
-    c.layout = text.substr(layoutStart, i - layoutStart);
 
     static const char* const kModifiers[] = {"hh", "ll", "I64", "I32", "h", "l",
                                              "L",  "q",  "j",   "z",   "t", "I"};
