@@ -50,3 +50,6 @@ show detect --system gb examples/big5-sample.txt
 show convert --to gb --utf8 examples/big5-sample.txt
 printf '\n$ quorvel-ml convert --to gb --raw examples/big5-sample.txt | quorvel-ml convert --to big5 --utf8\n'
 "$tool" convert --to gb --raw examples/big5-sample.txt | "$tool" convert --to big5 --utf8
+printf '\n$ quorvel-ml convert --to gb --raw examples/big5-sample.txt | quorvel-ml convert --to big5 --raw | cmp - examples/big5-sample.txt\n'
+"$tool" convert --to gb --raw examples/big5-sample.txt | "$tool" convert --to big5 --raw | cmp - examples/big5-sample.txt &&
+  echo "same bytes: the Big5 file came back unchanged"
