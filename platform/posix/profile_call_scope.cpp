@@ -50,7 +50,8 @@ std::uint32_t CallScopeMemo::RememberFile(const char* path, ProfileSnapshot prof
     if (m_fileCount == kMaxFiles) return kNone;
     RememberedFile& file = m_files[m_fileCount];
     try {
-        file.path.assign(path);
+        // The storage is kept from scope to scope, and usually holds this path already.
+        if (!Remembered(file.path, path)) file.path.assign(path);
     } catch (const std::bad_alloc&) {
         return kNone;
     }
@@ -72,14 +73,17 @@ bool CallScopeMemo::FindOtherSection(const char* path, const char* app, const Pa
 }
 
 void CallScopeMemo::RememberSection(std::uint32_t file, const char* app, const ProfileSection* section) {
-    if (file >= m_fileCount || std::strlen(app) > kKeptNameCapacity) return;
+    if (file >= m_fileCount) return;
     std::uint32_t slot = m_sectionCount < kMaxSections ? m_sectionCount : m_nextSection;
     RememberedSection& memo = m_sections[slot];
     memo.path = nullptr;  // matches nothing until it is complete
-    try {
-        memo.app.assign(app);
-    } catch (const std::bad_alloc&) {
-        return;
+    if (!Remembered(memo.app, app)) {
+        if (std::strlen(app) > kKeptNameCapacity) return;
+        try {
+            memo.app.assign(app);
+        } catch (const std::bad_alloc&) {
+            return;
+        }
     }
     memo.path = &m_files[file].path;
     memo.profile = m_files[file].profile.get();
@@ -96,7 +100,7 @@ void CallScopeMemo::Clear() noexcept {
         m_files[slot].profile.reset();
         if (m_files[slot].path.capacity() > kKeptNameCapacity) std::string().swap(m_files[slot].path);
     }
-    for (RememberedSection& memo : m_sections) memo.path = nullptr;
+    // Sections past m_sectionCount are never read; each is complete again before it counts.
     m_fileCount = 0;
     m_lastFile = 0;
     m_sectionCount = 0;

@@ -14,11 +14,6 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
-// Sections are hashed in scope 0, the keys of section n in scope n + 1.
-std::uint64_t EntryScope(std::uint32_t section) {
-    return static_cast<std::uint64_t>(section) + 1;
-}
-
 }  // namespace
 
 ParsedProfile::ParsedProfile(std::string bytes) : m_bytes(std::move(bytes)) {
@@ -88,16 +83,6 @@ const ProfileSection* ParsedProfile::FindSection(std::string_view name) const {
         return m_sections[i].hash == hash && EqualNoCase(m_sections[i].name, name);
     });
     return found == NameIndex::kNone ? nullptr : &m_sections[found];
-}
-
-const ProfileEntry* ParsedProfile::FindEntry(const ProfileSection& section, std::string_view name) const {
-    std::uint32_t number = SectionNumber(section);
-    std::uint64_t hash = HashNoCase(name, EntryScope(number));
-    std::uint32_t found = m_entryIndex.Find(hash, [&](std::uint32_t i) {
-        const ProfileEntry& entry = m_entries[i];
-        return entry.hash == hash && entry.section == number && EqualNoCase(entry.name, name);
-    });
-    return found == NameIndex::kNone ? nullptr : &m_entries[found];
 }
 
 std::size_t ParsedProfile::MemoryUse() const {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "platform/posix/profile_index.h"
+#include "platform/posix/profile_names.h"
 
 namespace qml::posix {
 
@@ -50,8 +51,17 @@ class ParsedProfile {
 
     // The first section of that name (compared as given: callers trim), or null.
     const ProfileSection* FindSection(std::string_view name) const;
-    // The first entry of that name within the section, or null.
-    const ProfileEntry* FindEntry(const ProfileSection& section, std::string_view name) const;
+    // The first entry of that name within the section, or null. Inline: it is the part of
+    // every lookup that no memo can save.
+    const ProfileEntry* FindEntry(const ProfileSection& section, std::string_view name) const {
+        std::uint32_t number = SectionNumber(section);
+        std::uint64_t hash = HashNoCase(name, EntryScope(number));
+        std::uint32_t found = m_entryIndex.Find(hash, [&](std::uint32_t i) {
+            const ProfileEntry& entry = m_entries[i];
+            return entry.hash == hash && entry.section == number && EqualNoCase(entry.name, name);
+        });
+        return found == NameIndex::kNone ? nullptr : &m_entries[found];
+    }
 
     // Every section header in file order, duplicates included.
     const std::vector<ProfileSection>& Sections() const { return m_sections; }
@@ -67,6 +77,8 @@ class ParsedProfile {
     std::size_t MemoryUse() const;
 
   private:
+    // Sections are hashed in scope 0, the keys of section n in scope n + 1.
+    static std::uint64_t EntryScope(std::uint32_t section) { return static_cast<std::uint64_t>(section) + 1; }
     void Parse();
     std::uint32_t SectionNumber(const ProfileSection& section) const {
         return static_cast<std::uint32_t>(&section - m_sections.data());

@@ -140,17 +140,18 @@ DWORD ReadValue(const char* app, const char* key, const char* def, char* ret, DW
     // Inside a call scope the words of a sentence are looked up one by one in the same file
     // and section: the file is checked once, and the section searched once.
     posix::CallScopeMemo* memo = posix::CallScopeMemo::OfThisThread();
-    const ParsedProfile* remembered = nullptr;
+    const ParsedProfile* profile = nullptr;
     const ProfileSection* section = nullptr;
-    if (memo && app && key && file && memo->FindSection(file, app, remembered, section))
-        return ReadEntry(remembered, section, key, def, ret, size);
-
-    ProfileLease profile = OpenProfile(file);
-    if (!app || !key) return ListNames(profile.get(), app, ret, size);
-    if (profile) section = profile->FindSection(posix::TrimBlanks(app));
-    if (memo && profile.ScopeSlot() != ProfileLease::kNoSlot)
-        memo->RememberSection(profile.ScopeSlot(), app, section);
-    return ReadEntry(profile.get(), section, key, def, ret, size);
+    ProfileLease lease;
+    if (!memo || !app || !key || !file || !memo->FindSection(file, app, profile, section)) {
+        lease = OpenProfile(file);
+        if (!app || !key) return ListNames(lease.get(), app, ret, size);
+        profile = lease.get();
+        if (profile) section = profile->FindSection(posix::TrimBlanks(app));
+        if (memo && lease.ScopeSlot() != ProfileLease::kNoSlot)
+            memo->RememberSection(lease.ScopeSlot(), app, section);
+    }
+    return ReadEntry(profile, section, key, def, ret, size);
 }
 
 }  // namespace

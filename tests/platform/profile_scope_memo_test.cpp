@@ -5,6 +5,8 @@
 // outermost scope closes, also on threads that end.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -157,6 +159,42 @@ TEST_F(ProfileScopeMemo, NamesListedInsideAScopeAreThoseOfTheSnapshot) {
     qml_test::ProfileRead keys = qml_test::ReadProfile("A", nullptr, "", 16, file);
     EXPECT_EQ(keys.raw.substr(0, 5), std::string("x\0y\0\0", 5));
     EXPECT_EQ(Value(file, "A", "y"), "2");
+}
+
+// Threads in scopes of their own, each going through two files and their sections while the
+// files are replaced: every answer belongs to one version of its file and section.
+TEST_F(ProfileScopeMemo, ThreadsInScopesWhileFilesAreReplaced) {
+    constexpr int kSections = 3;
+    std::vector<std::string> files = {WriteSections("racing0.ini", "v0", kSections),
+                                      WriteSections("racing1.ini", "v0", kSections)};
+    std::atomic<bool> stop{false};
+    std::atomic<int> bad{0};
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 4; ++t)
+        readers.emplace_back([&] {
+            while (!stop.load()) {
+                ProfileCallScope scope;
+                for (int n = 0; n < kSections; ++n)
+                    for (const std::string& file : files) {
+                        std::string section = "S" + std::to_string(n);
+                        std::string value = qml_test::ReadProfile(section.c_str(), "k", "", 64, file).text;
+                        if (value != "v0-" + section && value != "v1-" + section) ++bad;
+                    }
+            }
+        });
+    for (int i = 0; i < 200; ++i)
+        for (const std::string& file : files) {
+            std::string bytes;
+            for (int n = 0; n < kSections; ++n)
+                bytes += "[S" + std::to_string(n) + "]\nk=v" + std::to_string(i % 2) + "-S" +
+                         std::to_string(n) + "\n";
+            qml_test::WriteFile(file + ".tmp", bytes);
+            std::rename((file + ".tmp").c_str(), file.c_str());
+        }
+    stop = true;
+    for (std::thread& reader : readers) reader.join();
+    EXPECT_EQ(bad.load(), 0);
+    EXPECT_EQ(Value(files[1], "S2", "k"), "v1-S2");
 }
 
 // A thread-local object whose destructor looks something up runs after the thread's memo is
