@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr LCID kLocaleChinesePrc = 2052;
-
 // The table step for one line into output (same length). False when the table is missing and
 // the line holds a Big5 pair: the conversion stops there.
 bool ConvertLine(const unsigned char* table, const char* line, size_t length, std::string& output) {
@@ -95,15 +93,28 @@ bool ConvertAndMapLine(const unsigned char* mapped, const char* line, size_t len
     return true;
 }
 
-// The traditional mapping of the table output into mapped; false when it fails.
+// The traditional mapping of the table output into mapped, character by character through the
+// mapping's cells: a code-page-936 pair takes the code of its cell, every other byte stays. The
+// system's mapping of a whole line would go through UTF-16 and turn bytes that are no character
+// into question marks; this way they survive. False when there is no mapping.
 bool MapToTraditional(const std::string& output, std::string& mapped) {
-    const int units = qml::os::MultiByteToWideChar(936, 0, output.c_str(), -1, nullptr, 0);
-    if (units <= 0) return false;
-    mapped.resize(2 * static_cast<size_t>(units) + 1);
-    const int written = qml::os::LCMapStringA(kLocaleChinesePrc, LCMAP_TRADITIONAL_CHINESE, output.c_str(),
-                                              -1, &mapped[0], 2 * units);
-    if (written == 0) return false;
-    mapped.resize(static_cast<size_t>(written) - 1);  // the count includes the terminator
+    const unsigned char* cells = qml::os::TraditionalMappingCells();
+    if (cells == nullptr) return false;
+    mapped = output;
+    auto* text = reinterpret_cast<unsigned char*>(&mapped[0]);
+    const size_t length = mapped.size();
+    for (size_t at = 0; at < length;) {
+        const unsigned char lead = text[at];
+        const unsigned char trail = at + 1 < length ? text[at + 1] : 0;
+        if (!IsCp936Pair(lead, trail)) {
+            at += 1;
+            continue;
+        }
+        const unsigned char* cell = cells + (lead - 0x81) * 382u + (trail - 0x40) * 2u;
+        text[at] = cell[0];
+        text[at + 1] = cell[1];
+        at += 2;
+    }
     return true;
 }
 

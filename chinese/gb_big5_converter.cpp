@@ -13,6 +13,8 @@ namespace {
 // Finds and loads one table resource of the module; null when it is missing, or shorter than
 // its layout (every cell the converter may read must lie inside it).
 HGLOBAL LoadTable(HMODULE module, unsigned short id, std::size_t size) {
+    // No module handle, no tables: on Windows a null handle would search the host program.
+    if (module == nullptr) return nullptr;
     HRSRC found = qml::os::FindResourceA(module, qml::os::IntResource(id), qml::os::RcDataType());
     if (found == nullptr || qml::os::SizeofResource(module, found) < size) return nullptr;
     return qml::os::LoadResource(module, found);

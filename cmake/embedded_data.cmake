@@ -33,14 +33,14 @@ set(_tables ${CMAKE_CURRENT_SOURCE_DIR}/chinese/tables)
 set(_generated ${CMAKE_CURRENT_BINARY_DIR}/generated)
 
 if(WIN32)
-  # Real RCDATA resources 11007 (Big5 to GB) and 11008 (GB to Big5), language Chinese (PRC).
-  file(TO_NATIVE_PATH "${_tables}/big5_to_gb.bin" _big5_to_gb)
-  file(TO_NATIVE_PATH "${_tables}/gb_to_big5.bin" _gb_to_big5)
-  string(REPLACE "\\" "\\\\" _big5_to_gb "${_big5_to_gb}")
-  string(REPLACE "\\" "\\\\" _gb_to_big5 "${_gb_to_big5}")
-  file(WRITE ${_generated}/code_tables.rc
-    "LANGUAGE 4, 2\n11007 RCDATA \"${_big5_to_gb}\"\n11008 RCDATA \"${_gb_to_big5}\"\n")
-  target_sources(quorvelml_objects PRIVATE ${_generated}/code_tables.rc)
+  # Real RCDATA resources 11007 (Big5 to GB) and 11008 (GB to Big5), language Chinese (PRC),
+  # from the resource script of the Windows build. The top-level file links them into the DLL
+  # and into every program that links the static library.
+  set(_script ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/quorvelml.rc)
+  add_library(quorvelml_resources OBJECT ${_script})
+  target_include_directories(quorvelml_resources PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  set_source_files_properties(${_script} PROPERTIES
+    OBJECT_DEPENDS "${_tables}/big5_to_gb.bin;${_tables}/gb_to_big5.bin")
 else()
   set(_inputs
     big5_to_gb=${_tables}/big5_to_gb.bin

@@ -1,10 +1,12 @@
-// Start-up and shutdown of the library inside the host process. A static object stands in for
-// the application object: its construction at load records the module handle, its
-// destruction at unload (dlclose, or the end of the process) deletes the converter object.
+// Start-up and shutdown of the library inside the host process. In the Windows DLL the entry
+// point runs them; elsewhere a static object stands in for the application object: its
+// construction at load records the module handle, its destruction at unload (dlclose, or the
+// end of the process) deletes the converter object.
 #include "module/module_instance.h"
 
 #include <atomic>
 
+#include "platform/module_entry.h"
 #include "platform/resource.h"
 #include "quorvel/multilanguage.h"
 
@@ -15,24 +17,41 @@ namespace {
 std::atomic<HINSTANCE> g_moduleInstance{nullptr};
 
 // Constant-initialised on POSIX (no constructor runs, no destructor is registered there), so
-// the lock outlives every user, the static destructors of the library included.
+// the lock outlives every user, the static destructors of the library included. On Windows it
+// is constructed with the library's statics, before the entry point runs, and destroyed with
+// them, after the entry point's shutdown.
 os::CriticalSection g_conversionLock;
 
 class LibraryModule {
   public:
-    LibraryModule() { SetModuleInstance(os::OwnModuleHandle()); }
-    // Under the lock, so that a thread still converting at process exit finishes first.
+    LibraryModule() : m_startsHere(!os::StartedByEntryPoint()) {
+        if (m_startsHere) StartModule(os::OwnModuleHandle());
+    }
     ~LibraryModule() {
-        os::CriticalSectionLock hold(g_conversionLock);
-        CGBAndBig5::DeleteInstance();
+        if (m_startsHere) StopModule();
     }
     LibraryModule(const LibraryModule&) = delete;
     LibraryModule& operator=(const LibraryModule&) = delete;
+
+  private:
+    bool m_startsHere;
 };
 
 LibraryModule g_libraryModule;
 
 }  // namespace
+
+bool StartModule(HINSTANCE instance) {
+    if (instance == nullptr) return false;
+    SetModuleInstance(instance);
+    return true;
+}
+
+// Under the lock, so that a thread still converting at process exit finishes first.
+void StopModule() {
+    os::CriticalSectionLock hold(g_conversionLock);
+    CGBAndBig5::DeleteInstance();
+}
 
 HINSTANCE ModuleInstance() {
     return g_moduleInstance.load(std::memory_order_acquire);

@@ -7,6 +7,12 @@
 
 namespace qml {
 
+// Start-up: records the library's own module handle. False for a null handle, which must make
+// the load fail; nothing is recorded then.
+bool StartModule(HINSTANCE instance);
+// Shutdown: deletes the converter object, under the conversion lock.
+void StopModule();
+
 // The library's own module handle; null until start-up has run.
 HINSTANCE ModuleInstance();
 // Start-up records the handle here. Also lets tests run the converter without its tables.

@@ -70,4 +70,9 @@ BOOL SetWindowTextA(HWND window, LPCSTR text);
 int GetComboBoxItemText(HWND comboBox, int index, std::string& text);
 #endif
 
+// The top-level window of the calling process whose title is exactly the text; windows of
+// other processes are passed over, so a caller can never reach another program's window.
+// Null when there is none.
+HWND FindOwnTopLevelWindow(LPCSTR title);
+
 }  // namespace qml::os

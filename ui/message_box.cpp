@@ -88,7 +88,9 @@ int CloseMsgBoxML(int buttonId) {
     const std::string caption = Remembered().Get();
     if (caption.empty()) return 0;
 
-    HWND box = os::FindWindowA(nullptr, caption.c_str());
+    // Only a window of this process: another program's window with the same title is no box
+    // of ours.
+    HWND box = os::FindOwnTopLevelWindow(caption.c_str());
     if (!box) return 0;
     if (os::IsWindow(box)) os::SendMessageA(box, WM_CLOSE, 0, 0);
     // A box without Cancel ignores WM_CLOSE: press the button instead.

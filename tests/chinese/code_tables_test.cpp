@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "platform/os.h"
 #include "platform/resource.h"
+#include "support/system_mapping.h"
 
 namespace {
 
@@ -37,8 +38,11 @@ TEST(CodeTables, AreResourcesOfTheLibrarysOwnModule) {
     ASSERT_NE(qml::ModuleInstance(), nullptr);
     EXPECT_EQ(LoadTable(qml::kBig5ToGbResourceId).size, 35908u);
     EXPECT_EQ(LoadTable(qml::kGbToBig5ResourceId).size, 16544u);
-    // Another module, another type or another id has no such resource.
+    // Another module, another type or another id has no such resource. (On Windows a null
+    // module is the program itself, which carries the tables when it links the library.)
+#if !defined(_WIN32)
     EXPECT_EQ(qml::os::FindResourceA(nullptr, qml::os::IntResource(11007), qml::os::RcDataType()), nullptr);
+#endif
     EXPECT_EQ(
         qml::os::FindResourceA(qml::ModuleInstance(), qml::os::IntResource(11007), qml::os::IntResource(6)),
         nullptr);
@@ -99,6 +103,7 @@ TEST(CodeTables, GbToBig5Cells) {
 }
 
 TEST(CodePageServices, TraditionalAndSimplifiedMappingsKeepTheLength) {
+    if (!qml_test::SystemMapsChineseCharacters()) GTEST_SKIP() << qml_test::NoChineseMappingReason();
     struct Case {
         DWORD flags;
         const char* in;
@@ -121,6 +126,9 @@ TEST(CodePageServices, TraditionalAndSimplifiedMappingsKeepTheLength) {
 }
 
 TEST(CodePageServices, LCMapStringRefusesWhatItCannotDo) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "checks the POSIX stand-in's limits; Windows answers with its own code-page services";
+#endif
     char out[8] = {};
     const char gb[] = "\xB9\xFA";
     EXPECT_EQ(qml::os::LCMapStringA(1028, LCMAP_TRADITIONAL_CHINESE, gb, -1, out, 8), 0);
@@ -136,6 +144,9 @@ TEST(CodePageServices, LCMapStringRefusesWhatItCannotDo) {
 }
 
 TEST(CodePageServices, MultiByteToWideCharCountsCharacters) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "checks the POSIX stand-in's limits; Windows answers with its own code-page services";
+#endif
     struct Case {
         const char* bytes;
         int units;

@@ -7,7 +7,9 @@
 
 #include "language_fixture.h"
 #include "quorvel/multilanguage.h"
+#if !defined(_WIN32)
 #include "quorvel/window_system.h"
+#endif
 
 using qml_test::LanguageDir;
 using qml_test::ScopedEnv;
@@ -112,6 +114,9 @@ TEST_F(Catalogue, EditsShowAtTheNextCall) {
     EXPECT_STREQ(GetLanguageTypeDescByType(0, text, sizeof text), "Chinois\n");
 }
 
+// Over the in-process window system of POSIX hosts; on Windows the win32 suite fills a real
+// combo box.
+#if !defined(_WIN32)
 TEST_F(Catalogue, ComboBoxReceivesTheLanguagesAndTheSelection) {
     SetUpFrench("0=Chinese\n1=English\n2=French\n3=French\n",
                 "Chinese=Chinois\nEnglish=Anglais\nFrench=Francais\n");
@@ -143,6 +148,7 @@ TEST_F(Catalogue, ComboBoxWithoutCatalogueGetsEnglish) {
     EXPECT_EQ(combo.GetCurSel(), 0);
     quorvel::DestroyWindow(combo.m_hWnd);
 }
+#endif
 
 TEST_F(Catalogue, HelpPaths) {
     SetUpFrench("2=English\n3=French\n", "");

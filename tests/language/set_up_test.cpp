@@ -51,6 +51,9 @@ TEST(LanguageSetUp, LocaleMapping) {
 }
 
 TEST(LanguageSetUp, ChosenTypeFollowsTheUsersChineseLocale) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the locale comes from LC_ALL only on POSIX; the win32 suite checks the system's own";
+#endif
     const struct {
         const char* locale;
         int requested;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -10,11 +11,51 @@ namespace fs = std::filesystem;
 
 namespace qml_test {
 
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "qml-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
+namespace {
+
+#if defined(_WIN32)
+constexpr char kSeparator = '\\';
+
+// A new directory with a random name; creating it fails when the name is taken, so two
+// processes never share one.
+std::string MakeUniqueDirectory(const fs::path& parent) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    const char* digits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = "qml-test-";
+        for (int i = 0; i < 8; ++i) name += digits[random() % 36];
+        fs::path candidate = parent / name;
+        std::error_code ec;
+        if (fs::create_directory(candidate, ec)) return candidate.string();
+    }
+    throw std::runtime_error("no temporary directory could be made");
 }
+
+void SetVariable(const char* name, const char* value) {
+    // An empty value removes the variable.
+    _putenv_s(name, value ? value : "");
+}
+#else
+constexpr char kSeparator = '/';
+
+std::string MakeUniqueDirectory(const fs::path& parent) {
+    std::string pattern = (parent / "qml-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    return pattern;
+}
+
+void SetVariable(const char* name, const char* value) {
+    if (value)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+}
+#endif
+
+}  // namespace
+
+TempDir::TempDir() : m_path(MakeUniqueDirectory(fs::temp_directory_path())) {}
 
 TempDir::~TempDir() {
     std::error_code ec;
@@ -24,7 +65,11 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::file(const std::string& name) const {
-    return m_path + "/" + name;
+    return m_path + kSeparator + name;
+}
+
+std::string TempDir::dir() const {
+    return m_path + kSeparator;
 }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name) {
@@ -32,17 +77,11 @@ ScopedEnv::ScopedEnv(const char* name, const char* value) : m_name(name) {
         m_hadOld = true;
         m_old = old;
     }
-    if (value)
-        setenv(name, value, 1);
-    else
-        unsetenv(name);
+    SetVariable(name, value);
 }
 
 ScopedEnv::~ScopedEnv() {
-    if (m_hadOld)
-        setenv(m_name.c_str(), m_old.c_str(), 1);
-    else
-        unsetenv(m_name.c_str());
+    SetVariable(m_name.c_str(), m_hadOld ? m_old.c_str() : nullptr);
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {

@@ -16,10 +16,10 @@ class TempDir {
     TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return m_path; }
-    // path() + "/" + name
+    // path(), the system's separator ('/', or '\\' on Windows) and name.
     std::string file(const std::string& name) const;
-    // The directory as the library stores it: with a trailing slash.
-    std::string dir() const { return m_path + "/"; }
+    // The directory with a trailing separator.
+    std::string dir() const;
 
   private:
     std::string m_path;

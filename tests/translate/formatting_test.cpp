@@ -77,7 +77,11 @@ TEST(FormatString, TheValueTakesTheTypeOfItsConversion) {
     } cases[] = {
         {"$%%d$", 42, "42"},
         {"$%%d$", ULONG_MAX, "-1"},
+#if ULONG_MAX > 0xFFFFFFFFUL
         {"$%%lu$", 4294967296UL, "4294967296"},
+#else
+        {"$%%lu$", ULONG_MAX, "4294967295"},
+#endif
         {"$%%hu$", 65537, "1"},
         {"$%%5d|%%-4x|%%o$", 255, "  255|%-4x|%o"},
         {"$%%08lX$", 255, "000000FF"},

@@ -1,0 +1,143 @@
+// Real message boxes: shown by MsgBoxML, closed by CloseMsgBoxML from another thread.
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "foreign_window.h"
+#include "win32_fixture.h"
+
+namespace {
+
+using MessageBoxes = qml_test::FrenchOnWindows;
+
+// The program's file name without its extension, which the box's caption names.
+std::string ProgramName() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name(path);
+    name = name.substr(name.find_last_of("\\/") + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+std::string BoxTitle(const char* translatedCaption) {
+    return "[" + ProgramName() + "] - " + translatedCaption;
+}
+
+// Wine ends a message box with IDCANCEL at WM_CLOSE whatever its buttons; Windows ignores
+// WM_CLOSE in a box without Cancel (Yes and No) and ends an OK box with IDOK.
+bool RunningOnWine() {
+    HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// The open message box of this process with the title, waited for up to 30 seconds.
+HWND WaitForBox(const std::string& title) {
+    for (int i = 0; i < 3000; ++i) {
+        HWND box = nullptr;
+        while ((box = ::FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
+            DWORD process = 0;
+            ::GetWindowThreadProcessId(box, &process);
+            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(box)) return box;
+        }
+        ::Sleep(10);
+    }
+    return nullptr;
+}
+
+TEST_F(MessageBoxes, AnotherThreadClosesTheBoxAndItsResultComesBack) {
+    const struct {
+        unsigned style;
+        const char* caption;
+        const char* translated;
+        int pressed;
+        int result;
+    } cases[] = {
+        {MB_YESNO, "Question", "Demande", IDNO, IDNO},  // WM_CLOSE does nothing, No is pressed
+        {MB_YESNO, "Question", "Demande", IDYES, IDYES},
+        {MB_OKCANCEL, "Warning", "Avertissement", IDOK, IDCANCEL},  // WM_CLOSE cancels first
+        {0, "Warning", "Avertissement", IDCANCEL, IDOK},            // OK alone: WM_CLOSE means OK
+    };
+    const bool wine = RunningOnWine();
+    int unchecked = 0;
+    for (const auto& c : cases) {
+        const std::string title = BoxTitle(c.translated);
+        std::atomic<int> closed{-1};
+        std::thread closer([&] {
+            if (WaitForBox(title)) closed = CloseMsgBoxML(c.pressed);
+        });
+        const int result = MsgBoxML(nullptr, c.caption, c.style, "The %s is %s", "Disk", "full");
+        closer.join();
+        EXPECT_EQ(closed, 1) << title;
+        if (wine && c.result != IDCANCEL)
+            ++unchecked;
+        else
+            EXPECT_EQ(result, c.result) << title << " closed by " << c.pressed;
+        // The box is gone: there is nothing left to close.
+        EXPECT_EQ(CloseMsgBoxML(IDOK), 0);
+    }
+    if (unchecked > 0)
+        GTEST_SKIP() << unchecked << " results left unchecked: Wine ends a message box with IDCANCEL at "
+                     << "WM_CLOSE, where Windows keeps a Yes/No box open and ends an OK box with IDOK";
+}
+
+TEST_F(MessageBoxes, TheBoxShowsTheTranslatedTextAndBelongsToTheOwnerTheHostGives) {
+    static HWND owner = nullptr;
+    owner = Create(qml_test::PlainWindowClass(), "Owner", nullptr);
+    Set_MultiLanguage_Para(nullptr, 3, nullptr, [](CWnd*) { return owner; });
+    std::string text;
+    HWND boxOwner = nullptr;
+    std::thread closer([&] {
+        if (HWND box = WaitForBox(BoxTitle("Avertissement"))) {
+            // The message is the first static control of the box that holds text.
+            HWND label = nullptr;
+            while ((label = ::FindWindowExA(box, label, "Static", nullptr)) != nullptr) {
+                text = Text(label);
+                if (!text.empty()) break;
+            }
+            boxOwner = ::GetWindow(box, GW_OWNER);
+            CloseMsgBoxML(IDOK);
+        }
+    });
+    const int result = MsgBoxML(nullptr, "Warning", MB_OK, "%s {full}", "Disk");
+    closer.join();
+    if (!RunningOnWine()) EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(text, "Disque plein");
+    EXPECT_EQ(boxOwner, owner);
+    ::DestroyWindow(owner);
+    owner = nullptr;  // the callback stays with the library: from now on it gives no owner
+}
+
+// Another program's window with the remembered title is never touched, neither when no box
+// is open nor when it stands in front of the library's own box.
+TEST_F(MessageBoxes, AWindowOfAnotherProcessWithTheSameTitleIsLeftAlone) {
+    const std::string title = BoxTitle("Demande");
+    std::thread closer([&] {
+        if (WaitForBox(title)) CloseMsgBoxML(IDOK);
+    });
+    // WM_CLOSE cancels a box with a Cancel button, on Windows and on Wine alike.
+    EXPECT_EQ(MsgBoxML(nullptr, "Question", MB_OKCANCEL, "Again?"), IDCANCEL);
+    closer.join();
+
+    {
+        qml_test::ForeignWindow foreign(title);
+        ASSERT_NE(foreign.window(), nullptr);
+        EXPECT_EQ(CloseMsgBoxML(IDOK), 0);
+        EXPECT_TRUE(::IsWindow(foreign.window()));
+    }
+
+    std::atomic<int> closed{-1};
+    bool foreignSurvived = false;
+    std::thread second([&] {
+        if (!WaitForBox(title)) return;
+        // Newer than the box, so the first window of that title that the system finds.
+        qml_test::ForeignWindow foreign(title);
+        closed = CloseMsgBoxML(IDOK);
+        foreignSurvived = ::IsWindow(foreign.window()) != FALSE;
+    });
+    EXPECT_EQ(MsgBoxML(nullptr, "Question", MB_OKCANCEL, "Again?"), IDCANCEL);
+    second.join();
+    EXPECT_EQ(closed, 1);
+    EXPECT_TRUE(foreignSurvived) << "another program's window was closed";
+}
+
+}  // namespace
