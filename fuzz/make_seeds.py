@@ -66,14 +66,15 @@ def main():
         for key in KEYS:
             write("key_lookup", bytes([flags, 0x00, 0x14, 0]) + fields(key, b"ProgramOutStr", LANGUAGE))
             write("key_lookup", bytes([flags | 4, 0x00, 0x03, 0]) + fields(key, b"", ENGLISH_RULES))
-    for flags in (0, 4, 6, 7):
+    for flags in (0, 4, 6, 7, 12):
         for caption in CAPTIONS:
             write("caption_translator", bytes([flags, 0x00, 0x40, 0]) + fields(caption, LANGUAGE))
-    for flags in (0, 2):
+    for flags in (0, 2, 4, 6):
         for template, argument in TEMPLATES:
             write("format_string", bytes([flags, 0x00, 0x80, 0, 0, 0, 3, 0]) + fields(template, argument, LANGUAGE))
-    for text in PHRASES[:8]:
-        write("log_relay", bytes([0, 0x01, 0x02, 0x03]) + fields(b"%s: %s%%", text, b"Database", b"", b"", LANGUAGE))
+    for flags in (0x90, 0x80, 4, 8, 12):
+        for text in PHRASES[:8]:
+            write("log_relay", bytes([flags, 0x01, 0x02, 0x03]) + fields(b"%s: %s%%", text, b"Database", b"", b"", LANGUAGE))
     for section, key, default, body in PROFILES:
         for mode in (0, 1, 2, 3):
             write("profile_reader", bytes([mode, 0x00, 0x10, 0]) + fields(section, key, default, body))

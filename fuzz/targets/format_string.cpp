@@ -87,15 +87,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     language.SetParameters((flags & 1) != 0, (flags & 2) != 0, true);
     const ReferenceLanguage& model = language.Model();
 
-    const std::string withText = WithText(templateText, argument, kWholeSize);
-    CheckEqual(WithText(templateText, argument, bufferSize), Cut(withText, bufferSize - 1),
-               "GetMLFormatString (text): cut result is not the head of the whole");
     std::string filled;
-    const std::string translatedArgument = Cut(ReferencePhrase(model, argument), 1023);
-    if (Fill(TranslatedTemplate(templateText), {"%s"}, translatedArgument, filled))
-        CheckEqual(withText, Cut(ReferencePhrase(model, Cut(filled, 1023)), kWholeSize - 1),
-                   "GetMLFormatString (text): wrong text");
-
+    if ((flags & 4) == 0) {
+        const std::string withText = WithText(templateText, argument, kWholeSize);
+        CheckEqual(WithText(templateText, argument, bufferSize), Cut(withText, bufferSize - 1),
+                   "GetMLFormatString (text): cut result is not the head of the whole");
+        const std::string translatedArgument = Cut(ReferencePhrase(model, argument), 1023);
+        if (Fill(TranslatedTemplate(templateText), {"%s"}, translatedArgument, filled))
+            CheckEqual(withText, Cut(ReferencePhrase(model, Cut(filled, 1023)), kWholeSize - 1),
+                       "GetMLFormatString (text): wrong text");
+        return 0;
+    }
     const std::string withValue = WithValue(templateText, value, kWholeSize);
     CheckEqual(WithValue(templateText, value, bufferSize), Cut(withValue, bufferSize - 1),
                "GetMLFormatString (value): cut result is not the head of the whole");

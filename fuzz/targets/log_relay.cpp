@@ -114,28 +114,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Log(level, format.c_str(), args[0].c_str(), args[1].c_str(), args[2].c_str(), args[3].c_str());
     CheckReceived(level, "%s", {line}, "Log of a format");
 
-    // The diagnostics, with the name from the input.
+    // One of the diagnostics, with the name from the input.
     const std::string& name = args[1];
-    const int result = static_cast<int>(flags >> 4) - 8;
-    Check(OutInitObjectResult(name.c_str(), result) == result, "OutInitObjectResult returns its result");
-    CheckReceived(
-        result != 0 ? 1 : 2, "%s",
-        {translated(Cut("Initialize [ " + name + " ] " + (result != 0 ? "succeed !" : "failed !!!"), 1023))},
-        "OutInitObjectResult");
-    Check(OutCreateKernelObjectFailed(name.c_str()) == 0, "OutCreateKernelObjectFailed returns 0");
-    CheckReceived(2, "%s", {translated(Cut("Create [ " + name + " ] failed", 1023))},
-                  "OutCreateKernelObjectFailed");
-    Check(OutNeedEndSystem(name.c_str()) == 0, "OutNeedEndSystem returns 0");
-    const std::string prefix = name.empty() ? std::string() : "Beacause " + name + ", ";
-    CheckReceived(0x10203, "%s", {translated(Cut(prefix + "[Quorvel(Enterprise)] would terminate", 1023))},
-                  "OutNeedEndSystem");
-    Check(OutLastError("%s", name.c_str()) == 0, "OutLastError returns 0");
-    if (g_received.calls != 1 || g_received.texts.size() != 2)
-        Fail("OutLastError sends one line of two texts");
-    CheckEqual(g_received.format, "%s %s", "OutLastError format");
-    CheckEqual(g_received.texts[0],
-               translated(Cut("Error occurred  :  " + Cut(name, 1021) + ",  reason : ", 1023)),
-               "OutLastError sentence");
-    g_received = Received();
+    switch ((flags >> 2) & 3) {
+        case 0: {
+            const int result = static_cast<int>(flags >> 4) - 8;
+            Check(OutInitObjectResult(name.c_str(), result) == result,
+                  "OutInitObjectResult returns its result");
+            const std::string line =
+                "Initialize [ " + name + " ] " + (result != 0 ? "succeed !" : "failed !!!");
+            CheckReceived(result != 0 ? 1 : 2, "%s", {translated(Cut(line, 1023))}, "OutInitObjectResult");
+            break;
+        }
+        case 1:
+            Check(OutCreateKernelObjectFailed(name.c_str()) == 0, "OutCreateKernelObjectFailed returns 0");
+            CheckReceived(2, "%s", {translated(Cut("Create [ " + name + " ] failed", 1023))},
+                          "OutCreateKernelObjectFailed");
+            break;
+        case 2: {
+            Check(OutNeedEndSystem(name.c_str()) == 0, "OutNeedEndSystem returns 0");
+            const std::string prefix = name.empty() ? std::string() : "Beacause " + name + ", ";
+            CheckReceived(0x10203, "%s",
+                          {translated(Cut(prefix + "[Quorvel(Enterprise)] would terminate", 1023))},
+                          "OutNeedEndSystem");
+            break;
+        }
+        default:
+            Check(OutLastError("%s", name.c_str()) == 0, "OutLastError returns 0");
+            if (g_received.calls != 1 || g_received.texts.size() != 2)
+                Fail("OutLastError sends one line of two texts");
+            CheckEqual(g_received.format, "%s %s", "OutLastError format");
+            CheckEqual(g_received.texts[0],
+                       translated(Cut("Error occurred  :  " + Cut(name, 1021) + ",  reason : ", 1023)),
+                       "OutLastError sentence");
+            g_received = Received();
+    }
     return 0;
 }
