@@ -72,6 +72,13 @@ void BindLanguageFile() {
     LanguageState& state = State();
     char englishName[1024] = {};
     GetLanguageTypeEngName(englishName, sizeof englishName);
+    // A path cut to fit would name a file the host never asked for, possibly in another
+    // directory, and the set-up would create it there: such a language binds no file.
+    if (std::strlen(state.languageDir) + std::strlen(englishName) + std::strlen(".lng") >
+        static_cast<size_t>(kStoredPathSize - 1)) {
+        state.languageFile[0] = '\0';
+        return;
+    }
     kvSnprintf(state.languageFile, kStoredPathSize, "%s%s.lng", state.languageDir, englishName);
 
     if (crt::_access(state.languageFile, 0) != 0)
