@@ -4,6 +4,7 @@
 #
 #   bash fuzz/run.sh [seconds per target] [target ...]       default: 20 seconds, every target
 #   QML_FUZZ_RUNS=10000000 bash fuzz/run.sh 0 phrase_translator   a number of executions instead
+#   QML_FUZZ_BUILD_DIR=build/fuzz-long ...                        another build directory
 #
 # Each target starts from its seeds in fuzz/corpus/<target> and keeps what it learns in
 # build/fuzz/corpus/<target>; a failing input lands in build/fuzz/artifacts/<target>/ and the
@@ -15,7 +16,7 @@ scripts/setup.sh clang libclang-rt-14-dev
 seconds=${1:-20}
 shift || true
 runs=${QML_FUZZ_RUNS:-}
-build=build/fuzz
+build=${QML_FUZZ_BUILD_DIR:-build/fuzz}
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
