@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Cross-builds the library (quorvelml.dll) and its test programs for 64-bit Windows with
+# MinGW-w64 and runs every test program under Wine, in a fresh Wine prefix on a private X
+# display. Installs what it needs when it is missing. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=build/windows
+jobs=$(nproc)
+
+# ---- what it needs ---------------------------------------------------------------------------
+need=()
+have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+for pkg in cmake make g++-mingw-w64-x86-64 wine wine64 xvfb libgtest-dev; do
+  have_pkg "$pkg" || need+=("$pkg")
+done
+if ((${#need[@]})); then
+  echo "test-windows: installing ${need[*]}" >&2
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+fi
+
+toolchain=$root/cmake/toolchain-mingw64.cmake
+
+# ---- GoogleTest for Windows, from the sources Debian ships -------------------------------------
+gtest=$root/$build/googletest
+if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
+  echo "== GoogleTest for Windows"
+  cmake -S /usr/src/googletest -B "$build/googletest-build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest" -DBUILD_GMOCK=OFF >/dev/null
+  cmake --build "$build/googletest-build" -j"$jobs" >/dev/null
+  cmake --install "$build/googletest-build" >/dev/null
+fi
+
+# ---- the library and its test programs -------------------------------------------------------
+echo "== Windows build"
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DGTest_DIR="$gtest/lib/cmake/GTest" -DQML_BUILD_EXAMPLES=OFF -DQML_BUILD_BENCH=OFF >/dev/null
+mapfile -t tests < <(cmake --build "$build" --target help | sed -n 's/^\.\.\. \(test_[A-Za-z0-9_]*\)$/\1/p' | sort -u)
+cmake --build "$build" -j"$jobs" --target quorvelml "${tests[@]}"
+
+# ---- a private display and a fresh Wine prefix -----------------------------------------------
+scratch=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+  if [ -d "$scratch/prefix" ]; then WINEPREFIX="$scratch/prefix" wineserver -k 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+display=""
+for n in $(seq 90 190); do
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  sleep 1
+  if kill -0 "$xvfb_pid" 2>/dev/null; then
+    display=":$n"
+    break
+  fi
+  xvfb_pid=""
+done
+[ -n "$display" ] || { echo "test-windows: no free X display" >&2; exit 1; }
+
+export DISPLAY=$display WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or browser engine prompts
+echo "== Wine prefix"
+wineboot -i >"$scratch/wineboot.log" 2>&1
+wineserver -w
+
+# ---- the tests -------------------------------------------------------------------------------
+failed=()
+run() {
+  local name=$1; shift
+  echo "== $name"
+  if ! (cd "$root/$build" && timeout 900 "$@"); then failed+=("$name"); fi
+}
+for t in "${tests[@]}"; do
+  exe=$(find "$build" -name "$t.exe" -not -path '*/googletest*' | head -n 1)
+  [ -n "$exe" ] || { failed+=("$t (not built)"); continue; }
+  run "$t" env LC_ALL=en_US.UTF-8 wine "$root/$exe" --gtest_brief=1
+done
+# The language choice follows the user's locale, which Wine takes from LC_ALL at start-up.
+for locale in zh_TW.UTF-8 zh_CN.UTF-8; do
+  run "test_win32 ($locale)" env LC_ALL=$locale wine "$root/$build/test_win32.exe" --gtest_brief=1 \
+    --gtest_filter='UserLocale.*'
+done
+
+if ((${#failed[@]})); then
+  echo "== failed: ${failed[*]}" >&2
+  exit 1
+fi
+echo "== all Windows tests passed"
