@@ -20,6 +20,20 @@ bool IsWhiteSpace(char c) {
 
 }  // namespace
 
+namespace qml {
+
+class ConverterAccess {
+  public:
+    // The converted text, read straight from the converter. The caller holds the conversion lock.
+    static std::string Convert(CGBAndBig5& converter, const char* text, size_t length, char direction) {
+        converter.Translate(text, length, direction);
+        converter.TrimTrailingLineBreaks();  // as GetText does, without a copy
+        return converter.m_strText;
+    }
+};
+
+}  // namespace qml
+
 CString GBAndBig5Convert(const char* text, char direction) {
     const char* body = text ? text : "";
     size_t length = std::strlen(body);
@@ -49,11 +63,9 @@ CString GBAndBig5Convert(const char* text, char direction) {
         qml::os::CriticalSectionLock hold(qml::ConversionLock());
         CGBAndBig5* converter = CGBAndBig5::GetInstance();
         if (converter == nullptr) return CString(body + first, static_cast<int>(length - first));
-        converter->Translate(body + first, length - first, direction);
-        converter->TrimTrailingLineBreaks();  // as GetText does, without a copy
-        result.reserve(converter->m_strText.size() + tailUnits * unitLength);
-        result = converter->m_strText;
+        result = qml::ConverterAccess::Convert(*converter, body + first, length - first, direction);
     }
+    result.reserve(result.size() + tailUnits * unitLength);
     for (size_t i = 0; i < tailUnits; ++i) result.append(unit, unitLength);
     return CString(std::move(result));
 }

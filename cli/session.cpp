@@ -1,10 +1,6 @@
 #include "session.h"
 
-#include <langinfo.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <clocale>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -14,31 +10,12 @@
 
 #include "catalogue_peek.h"
 #include "quorvel/multilanguage.h"
-#include "quorvel/window_system.h"
 #include "recode.h"
+#include "system.h"
 
 namespace cli {
 
 namespace {
-
-bool IsDirectory(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string ExecutableDir() {
-    char path[4096];
-    ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) return ".";
-    std::string full(path, static_cast<size_t>(n));
-    return full.substr(0, full.rfind('/'));
-}
-
-bool Utf8Terminal() {
-    std::setlocale(LC_CTYPE, "");
-    const char* codeset = nl_langinfo(CODESET);
-    return ::isatty(STDOUT_FILENO) && codeset && std::strcmp(codeset, "UTF-8") == 0;
-}
 
 // The code page of the language file ([Lngpara] CodePage), else the usual one of its script.
 std::string LanguageCodePage(int languageType) {
@@ -52,7 +29,7 @@ std::string LanguageCodePage(int languageType) {
 // The type the library chooses for a request: on a Chinese system the other Chinese script
 // gives way to the system's own.
 int ChosenType(int requested) {
-    int system = ConvertLangLanguage2LanguageType(quorvel::GetUserDefaultLCID() & 0xFFFF);
+    int system = ConvertLangLanguage2LanguageType(UserLocaleId() & 0xFFFF);
     if (system == 0 && requested == 1) return 0;
     if (system == 1 && requested == 0) return 1;
     return requested;
@@ -95,11 +72,10 @@ Session::Session(const Arguments& args, bool mayCreateLanguageFile)
     if (!IsDirectory(m_dir)) throw RunError(m_dir + ": no such language directory");
     while (m_dir.size() > 1 && m_dir.back() == '/') m_dir.pop_back();
 
-    const int requested =
-        args.lang ? *args.lang : ConvertLangLanguage2LanguageType(quorvel::GetUserDefaultLCID() & 0xFFFF);
+    const int requested = args.lang ? *args.lang : ConvertLangLanguage2LanguageType(UserLocaleId() & 0xFFFF);
     const int chosen = ChosenType(requested);
     m_languageFile = m_dir + "/" + EnglishNameInCatalogue(m_dir + "/Language.ini", chosen) + ".lng";
-    m_languageFileExisted = ::access(m_languageFile.c_str(), F_OK) == 0;
+    m_languageFileExisted = FileExists(m_languageFile);
     if (!mayCreateLanguageFile && !m_languageFileExisted)
         throw RunError(m_languageFile + ": no such language file (quorvel-ml init --lang " +
                        std::to_string(chosen) + " creates it)");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Cross-builds the library (quorvelml.dll) and its test programs for 64-bit Windows with
-# MinGW-w64 and runs every test program under Wine, in a fresh Wine prefix on a private X
-# display. Installs what it needs when it is missing. Exits non-zero on any failure.
+# Cross-builds the library (quorvelml.dll), its test programs and the quorvel-ml tool for
+# 64-bit Windows with MinGW-w64 and runs every test program, and the tool once, under Wine, in
+# a fresh Wine prefix on a private X display. Installs what it needs when it is missing. Exits
+# non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -40,7 +41,7 @@ echo "== Windows build"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGTest_DIR="$gtest/lib/cmake/GTest" -DQML_BUILD_EXAMPLES=OFF -DQML_BUILD_BENCH=OFF >/dev/null
 mapfile -t tests < <(cmake --build "$build" --target help | sed -n 's/^\.\.\. \(test_[A-Za-z0-9_]*\)$/\1/p' | sort -u)
-cmake --build "$build" -j"$jobs" --target quorvelml "${tests[@]}"
+cmake --build "$build" -j"$jobs" --target quorvelml quorvel-ml "${tests[@]}"
 
 # ---- a private display and a fresh Wine prefix -----------------------------------------------
 scratch=$(mktemp -d)
@@ -89,6 +90,12 @@ for locale in zh_TW.UTF-8 zh_CN.UTF-8; do
   run "test_win32 ($locale)" env LC_ALL=$locale wine "$root/$build/test_win32.exe" --gtest_brief=1 \
     --gtest_filter='UserLocale.*'
 done
+# The tool: one translation from the sample language directory. The DLL is found in the
+# working directory, as for the tests.
+echo "== quorvel-ml"
+shown=$(cd "$root/$build" && LC_ALL=en_US.UTF-8 timeout 300 wine "$root/$build/cli/quorvel-ml.exe" \
+  translate --dir ../../examples/lang --lang 3 --raw Open | tr -d '\r') || shown="(failed)"
+[ "$shown" = "Ouvrir" ] || { echo "quorvel-ml printed '$shown', not 'Ouvrir'" >&2; failed+=("quorvel-ml"); }
 
 if ((${#failed[@]})); then
   echo "== failed: ${failed[*]}" >&2

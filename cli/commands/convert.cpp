@@ -1,9 +1,9 @@
 // convert and detect: Chinese text between Big5 and GB, and which of the two a text is in.
 #include "command.h"
 #include "quorvel/multilanguage.h"
-#include "quorvel/window_system.h"
 #include "recode.h"
 #include "session.h"
+#include "system.h"
 
 namespace cli {
 
@@ -13,7 +13,7 @@ constexpr char kBigToGb = 1;
 constexpr char kGbToBig = 2;
 
 _enum_language_type ParseSystem(const Arguments& args) {
-    if (!args.Has("system")) return ConvertLangLanguage2LanguageType(quorvel::GetUserDefaultLCID() & 0xFFFF);
+    if (!args.Has("system")) return ConvertLangLanguage2LanguageType(UserLocaleId() & 0xFFFF);
     const std::string system = args.Get("system");
     if (system == "big5") return LANGUAGE_TYPE_BIG5;
     if (system == "gb") return LANGUAGE_TYPE_GB;

@@ -1,9 +1,8 @@
 // languages and init: the catalogue, and creating a language file.
-#include <unistd.h>
-
 #include "command.h"
 #include "quorvel/multilanguage.h"
 #include "session.h"
+#include "system.h"
 
 namespace cli {
 
@@ -27,7 +26,7 @@ int RunInit(const Arguments& args) {
         std::printf("%s exists; left as it is\n", session.LanguageFile().c_str());
         return 0;
     }
-    if (::access(session.LanguageFile().c_str(), F_OK) != 0)
+    if (!FileExists(session.LanguageFile()))
         throw RunError(session.LanguageFile() + ": could not create the language file");
     std::printf("created %s\n", session.LanguageFile().c_str());
     return 0;

@@ -125,6 +125,10 @@ QML_API int OutNeedEndSystem(const char* reason);
 // 1 Big5 to GB, 2 GB to Big5) and gives it back its trailing line breaks.
 QML_API CString GBAndBig5Convert(const char* text, char direction);
 
+namespace qml {
+class ConverterAccess;  // the library's own way in, for GBAndBig5Convert
+}
+
 // The process-wide converter: holds one text, splits it into lines and converts them between
 // Big5 (code page 950) and GB (code page 936) through the two embedded code tables.
 class QML_API CGBAndBig5 {
@@ -185,8 +189,9 @@ class QML_API CGBAndBig5 {
     };
 
     // The entry point hands its trimmed text over without a copy and builds its result from
-    // the text directly.
-    friend CString GBAndBig5Convert(const char* text, char direction);
+    // the text directly. A friend class, not the exported function, so that programs using
+    // the DLL see no second, unexported declaration of it.
+    friend class qml::ConverterAccess;
     int Translate(const char* text, std::size_t length, char direction);
     // What GetText does to the text before it is read: trailing LFs, then CRs, go.
     void TrimTrailingLineBreaks();
