@@ -3,7 +3,10 @@
 # and runs each of them, two at a time.
 #
 #   bash fuzz/run.sh [seconds per target] [target ...]       default: 20 seconds, every target
-#   QML_FUZZ_RUNS=10000000 bash fuzz/run.sh 0 phrase_translator   a number of executions instead
+#   QML_FUZZ_RUNS=10000000 bash fuzz/run.sh 0 phrase_translator   a number of executions (0 seconds: no
+#                                                                 time limit, else whichever ends first)
+#   QML_FUZZ_SEED=1 ...                                           a fixed random seed: the same
+#                                                                 executions on every run
 #   QML_FUZZ_BUILD_DIR=build/fuzz-long ...                        another build directory
 #
 # Each target starts from its seeds in fuzz/corpus/<target> and keeps what it learns in
@@ -16,6 +19,7 @@ scripts/setup.sh clang libclang-rt-14-dev
 seconds=${1:-20}
 shift || true
 runs=${QML_FUZZ_RUNS:-}
+seed=${QML_FUZZ_SEED:-}
 build=${QML_FUZZ_BUILD_DIR:-build/fuzz}
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -31,7 +35,8 @@ run_target() {
   local work=$build/corpus/$target artifacts=$build/artifacts/$target/ log=$build/logs/$target.log
   mkdir -p "$work" "$artifacts" "$(dirname "$log")"
   local limit=(-max_total_time="$seconds")
-  [ -n "$runs" ] && limit=(-runs="$runs")
+  [ -n "$runs" ] && limit+=(-runs="$runs")
+  [ -n "$seed" ] && limit+=(-seed="$seed")
   if ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
     "$build/fuzz_$target" "${limit[@]}" -max_len=4096 -timeout=30 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$artifacts" "$work" "fuzz/corpus/$target" >"$log" 2>&1; then

@@ -79,12 +79,15 @@ void CheckConverted(const std::string& result, const Split& split, int direction
                            Escape(result) + "\"");
     }
     if (direction != 2) return;
-    // From GB, every ASCII byte that is no trail byte of a code-page-936 character stays.
+    // From GB, every ASCII byte that is no trail byte of a code-page-936 character stays. The
+    // walk pairs bytes as the converter does: a code-page-936 pair (lead 0x81..0xFE), else two
+    // bytes of 0xA1 or above (0xFF included, which leads no code-page-936 pair).
     for (size_t i = 0; i < shape.size(); ++i) {
         const auto in = static_cast<unsigned char>(shape[i]);
         if (in >= 0x81 && i + 1 < shape.size()) {
             const auto trail = static_cast<unsigned char>(shape[i + 1]);
-            if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
+            const bool cp936 = in <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
+            if (cp936 || (in >= 0xA1 && trail >= 0xA1)) {
                 ++i;
                 continue;
             }
