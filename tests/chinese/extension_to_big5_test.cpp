@@ -54,6 +54,7 @@ TEST(GbToBig5Extension, TraditionalFormsGoBackToTheirBig5Codes) {
         {"AA4D 42", "AF55 42", "狹, lead 0xAA..0xAF with a trail below 0xA1"},
         {"8357 D28A", "A4B2 A8A3", "仆見: a trail below 0x7F, a trail of 0x80..0xA0"},
         {"87F8 87F8 0A 8283", "B0EA B0EA 0D0A ADCC", "line by line"},
+        {"FFFF AA62 42", "FFFF B275 42", "after two bytes of 0xFF, a character with an ASCII trail"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Hex(Gb2Big(Bytes(c.in).c_str())), Hex(Bytes(c.out))) << c.in << ": " << c.why;
@@ -72,6 +73,7 @@ TEST(GbToBig5Extension, PairsWithoutAGb2312SimplifiedFormStayPairs) {
         {"8180 81A0 81FE", "8180 81A0 81FE", "trail bytes 0x80, 0xA0 and 0xFE"},
         {"A0A1 A1A1", "A0A1 A140", "0xA0 is a lead: its pair does not take the next character's lead"},
         {"FE4F FEA0 41", "FE4F FEA0 41", "the last lead byte"},
+        {"FFFF B9FA", "FFFF B0EA", "0xFF leads no pair of code page 936, yet two such bytes stay a pair"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Hex(Gb2Big(Bytes(c.in).c_str())), Hex(Bytes(c.out))) << c.in << ": " << c.why;
