@@ -6,15 +6,11 @@
 #include <benchmark/benchmark.h>
 
 #include <libintl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 
 #include <chrono>
-#include <clocale>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -28,6 +24,7 @@
 #include "platform/os.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
+#include "support/bench_files.h"
 
 namespace fs = std::filesystem;
 
@@ -45,12 +42,6 @@ std::string Translated(int i) {
     return "Nachricht Nummer " + std::to_string(i) + " des Gastgebers";
 }
 
-void WriteText(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
 struct Fixture {
     fs::path dir;
     std::string languageFile;
@@ -58,36 +49,26 @@ struct Fixture {
     std::vector<std::string> translations;
 
     Fixture() {
-        std::string pattern = (fs::temp_directory_path() / "qml-keys-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        dir = pattern;
+        dir = qml_bench::MakeScratchDirectory("qml-keys");
 
         std::string lng =
             "[LanguageTypeCpt]\r\nEnglish=English\r\n\r\n[Lngpara]\r\nDeleteSpace=0\r\nIsAlpha=1\r\n\r\n"
             "[ProgramOutStr]\r\n";
-        std::string po = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+        std::vector<std::pair<std::string, std::string>> messages;
         for (int i = 0; i < kEntries; ++i) {
             lng += English(i) + "=" + Translated(i) + "\r\n";
-            po += "msgid \"" + English(i) + "\"\nmsgstr \"" + Translated(i) + "\"\n\n";
+            messages.emplace_back(English(i), Translated(i));
         }
         for (int p = 0; p < kProbes; ++p) {
             int i = (p * 7919) % kEntries;
             keys.push_back(English(i));
             translations.push_back(Translated(i));
         }
-        WriteText(dir / "Language.ini", "[LanguageType]\r\n2=English\r\n3=Benchish\r\n");
-        WriteText(dir / "Benchish.lng", lng);
+        qml_bench::WriteText(dir / "Language.ini", "[LanguageType]\r\n2=English\r\n3=Benchish\r\n");
+        qml_bench::WriteText(dir / "Benchish.lng", lng);
         languageFile = (dir / "Benchish.lng").string();
 
-        WriteText(dir / "keys.po", po);
-        fs::path mo = dir / "locale" / "de" / "LC_MESSAGES" / (std::string(kDomain) + ".mo");
-        fs::create_directories(mo.parent_path());
-        std::string msgfmt = "msgfmt -o '" + mo.string() + "' '" + (dir / "keys.po").string() + "'";
-        if (std::system(msgfmt.c_str()) != 0)
-            throw std::runtime_error("msgfmt failed (is gettext installed?)");
-        if (!std::setlocale(LC_ALL, "C.UTF-8")) throw std::runtime_error("no C.UTF-8 locale");
-        setenv("LANGUAGE", "de", 1);
-        bindtextdomain(kDomain, (dir / "locale").string().c_str());
+        qml_bench::InstallCatalogue(dir, "de", kDomain, messages);
         for (int p = 0; p < kProbes; ++p)
             if (translations[p] != dgettext(kDomain, keys[p].c_str()))
                 throw std::runtime_error("dgettext does not translate \"" + keys[p] + "\"");

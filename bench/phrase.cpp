@@ -5,17 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include <libintl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <clocale>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -23,6 +17,7 @@
 #include <vector>
 
 #include "quorvel/multilanguage.h"
+#include "support/bench_files.h"
 
 namespace fs = std::filesystem;
 
@@ -55,12 +50,6 @@ void CaptureLine(unsigned int /*level*/, char* format, ...) {
     g_lastLine = text;
 }
 
-void WriteText(const fs::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
 // The language directory and the message catalogue, built once, and checked: both must
 // really translate every word of the line, or the comparison means nothing.
 struct Catalogues {
@@ -70,26 +59,17 @@ struct Catalogues {
     std::string expected;
 
     Catalogues() {
-        std::string pattern = (fs::temp_directory_path() / "qml-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        dir = pattern;
+        dir = qml_bench::MakeScratchDirectory("qml-bench");
 
         std::string lng = "[Lngpara]\nDeleteSpace=0\nIsAlpha=1\n\n[ProgramOutStr]\n";
-        std::string po = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+        std::vector<std::pair<std::string, std::string>> messages;
         for (int i = 0; i < kEntries; ++i) {
             lng += EnglishWord(i) + "=" + Translation(i) + "\n";
-            po += "msgid \"" + EnglishWord(i) + "\"\nmsgstr \"" + Translation(i) + "\"\n\n";
+            messages.emplace_back(EnglishWord(i), Translation(i));
         }
-        WriteText(dir / "Language.ini", "[LanguageType]\n2=English\n3=Benchish\n");
-        WriteText(dir / "Benchish.lng", lng);
-
-        WriteText(dir / "bench.po", po);
-        fs::create_directories(dir / "locale" / "fr" / "LC_MESSAGES");
-        std::string msgfmt = "msgfmt -o '" +
-                             (dir / "locale" / "fr" / "LC_MESSAGES" / "qmlbench.mo").string() + "' '" +
-                             (dir / "bench.po").string() + "'";
-        if (std::system(msgfmt.c_str()) != 0)
-            throw std::runtime_error("msgfmt failed (is gettext installed?)");
+        qml_bench::WriteText(dir / "Language.ini", "[LanguageType]\n2=English\n3=Benchish\n");
+        qml_bench::WriteText(dir / "Benchish.lng", lng);
+        qml_bench::InstallCatalogue(dir, "fr", kDomain, messages);
 
         for (int i : kLineWords) {
             words.push_back(EnglishWord(i));
@@ -97,10 +77,6 @@ struct Catalogues {
             expected += (expected.empty() ? "" : " ") + Translation(i);
         }
 
-        // The C library's catalogues: LANGUAGE picks the language unless the locale is "C".
-        if (!std::setlocale(LC_ALL, "C.UTF-8")) throw std::runtime_error("no C.UTF-8 locale");
-        setenv("LANGUAGE", "fr", 1);
-        bindtextdomain(kDomain, (dir / "locale").string().c_str());
         for (size_t k = 0; k < words.size(); ++k)
             if (Translation(kLineWords[k]) != dgettext(kDomain, words[k].c_str()))
                 throw std::runtime_error("dgettext does not translate " + words[k]);
