@@ -10,6 +10,7 @@
 #include "hostile_fixture.h"
 #include "language/language_state.h"
 #include "quorvel/window_system.h"
+#include "support/test_support.h"
 
 namespace {
 
@@ -20,8 +21,7 @@ std::vector<std::string> g_lines;
 void RecordLine(unsigned int level, char* format, ...) {
     va_list args;
     va_start(args, format);
-    char text[2048];
-    std::vsnprintf(text, sizeof text, format, args);
+    const std::string text = qml_test::FormatLine(format, args);
     va_end(args);
     g_lines.push_back(std::to_string(level) + ":" + text);
 }

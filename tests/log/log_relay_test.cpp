@@ -12,6 +12,7 @@
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "support/test_language.h"
+#include "support/test_support.h"
 #include "translate/key_lookup.h"
 #include "util/shared_utility.h"
 
@@ -31,10 +32,9 @@ std::vector<Line> g_lines;
 void RecordLine(unsigned int level, char* format, ...) {
     va_list args;
     va_start(args, format);
-    char text[4096];
-    std::vsnprintf(text, sizeof text, format, args);
+    std::string text = qml_test::FormatLine(format, args);
     va_end(args);
-    g_lines.push_back({level, format, text});
+    g_lines.push_back({level, format, std::move(text)});
 }
 
 std::vector<Line> TakeLines() {

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -94,6 +95,12 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+std::string FormatLine(const char* format, va_list args) {
+    char text[4096];
+    std::vsnprintf(text, sizeof text, format, args);
+    return text;
 }
 
 }  // namespace qml_test

@@ -2,6 +2,7 @@
 // small file utilities.
 #pragma once
 
+#include <cstdarg>
 #include <string>
 
 namespace qml_test {
@@ -43,5 +44,8 @@ class ScopedEnv {
 void WriteFile(const std::string& path, const std::string& bytes);
 // Reads a whole file; empty when it cannot be read.
 std::string ReadFile(const std::string& path);
+
+// What a host's log callback prints: the format filled from its arguments (at most 4095 bytes).
+std::string FormatLine(const char* format, va_list args);
 
 }  // namespace qml_test

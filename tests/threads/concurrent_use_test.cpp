@@ -14,6 +14,7 @@
 #include "quorvel/multilanguage.h"
 #include "quorvel/window_system.h"
 #include "support/test_language.h"
+#include "support/test_support.h"
 #include "translate/key_lookup.h"
 
 namespace {
@@ -36,11 +37,9 @@ thread_local unsigned t_lastLevel = 0;
 void Callback(unsigned int level, char* format, ...) {
     va_list args;
     va_start(args, format);
-    char text[2048];
-    std::vsnprintf(text, sizeof text, format, args);
+    t_lastLine = qml_test::FormatLine(format, args);
     va_end(args);
     t_lastLevel = level;
-    t_lastLine = text;
 }
 
 // One call and what it must give: computed once on a single thread, then asked of every thread.
