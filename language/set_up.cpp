@@ -2,6 +2,7 @@
 // and keeps the host's callbacks.
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "language/catalogue.h"
 #include "language/language_state.h"
@@ -40,10 +41,9 @@ int ChooseLanguageType(int systemType, int requested) {
     return requested;
 }
 
-void StoreDirectory(const char* dir) {
-    if (!dir || !*dir) return;
-    const bool endsWithBackslash = dir[std::strlen(dir) - 1] == '\\';
-    kvSnprintf(State().languageDir, kStoredPathSize, endsWithBackslash ? "%s" : "%s\\", dir);
+void StoreDirectory(const std::string& dir) {
+    if (dir.empty()) return;
+    kvSnprintf(State().languageDir, kStoredPathSize, dir.back() == '\\' ? "%s" : "%s\\", dir.c_str());
 }
 
 void CreateLanguageFile(const char* path) {
@@ -94,11 +94,13 @@ int Set_MultiLanguage_Para(const char* languageDir, int languageType, MLLogCallb
                            MLParentWndCallback parentWndCallback) {
     using namespace qml;
     LanguageState& state = State();
+    // The host may hand back the buffer of GetCurLngFileDir, which is overwritten below.
+    const std::string dir = languageDir ? languageDir : "";
 
     const int systemType = ConvertLangLanguage2LanguageType(os::GetUserDefaultLCID() & 0xFFFF);
     const int chosen = ChooseLanguageType(systemType, languageType);
 
-    StoreDirectory(languageDir);
+    StoreDirectory(dir);
     state.languageType = chosen;
     BindLanguageFile();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "language/language_state.h"
@@ -93,6 +94,33 @@ TEST(LanguageSetUp, DirectoryGetsOneBackslashAndIsKeptWhenNoneIsGiven) {
     for (const auto& c : cases) {
         Set_MultiLanguage_Para(c.given, 2, nullptr, nullptr);
         EXPECT_STREQ(GetCurLngFileDir(), c.stored) << (c.given ? c.given : "(null)");
+    }
+}
+
+// GetCurLngFileDir hands out the state's own buffer: a host gives it back to switch language in
+// the same directory, or edits it in place to name a sub-directory first.
+TEST(LanguageSetUp, TheDirectoryBufferGivenBackActsAsACopy) {
+    ScopedEnv all("LC_ALL", "C");
+    LanguageDir dir;
+    dir.WriteCatalogue("3=French\n");
+    const std::filesystem::path sub = std::filesystem::path(dir.path()) / "sub";
+    std::filesystem::create_directory(sub);
+    qml_test::WriteFile((sub / "Language.ini").string(), "[LanguageType]\n3=German\n");
+    const struct {
+        const char* edit;  // appended to the returned buffer before it is handed back
+        std::string stored;
+        std::filesystem::path created;
+    } cases[] = {{"", dir.path() + "\\", dir.LanguageFile("French")},
+                 {"sub", dir.path() + "\\sub\\", sub / "German.lng"}};
+    for (const auto& c : cases) {
+        Set_MultiLanguage_Para(dir.path().c_str(), 2, nullptr, nullptr);
+        std::strcat(GetCurLngFileDir(), c.edit);
+        Set_MultiLanguage_Para(GetCurLngFileDir(), 3, nullptr, nullptr);
+        EXPECT_EQ(std::string(GetCurLngFileDir()), c.stored) << c.edit;
+        EXPECT_TRUE(std::filesystem::is_regular_file(c.created)) << c.created;
+        // Nothing lands in the working directory.
+        EXPECT_FALSE(std::filesystem::exists("English.lng"));
+        std::filesystem::remove("English.lng");
     }
 }
 
