@@ -1,16 +1,24 @@
 // Language files that a host's installation may hold after a crash, a bad copy or a hostile
 // hand: NUL bytes, endless lines, a huge file, a directory in the file's place, a file that
-// vanishes or changes between calls, a directory no one can write, paths beyond 259 bytes.
+// vanishes or changes between calls, a directory no one can write, paths beyond 259 bytes, a
+// link planted in the new file's place, a creation cut short by a full disk or a kill.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "hostile_fixture.h"
 #include "language/language_state.h"
@@ -213,6 +221,102 @@ TEST(HostileLanguageFile, PathsLongerThanTheStateHolds) {
     Set_MultiLanguage_Para(shallow.c_str(), 3, nullptr, nullptr);
     EXPECT_EQ(std::strlen(qml::State().languageFile), 258u);
     EXPECT_TRUE(std::filesystem::is_regular_file(shallow + "/" + fitting + ".lng"));
+}
+
+bool g_heardFailure = false;
+void HearFailure(unsigned int, char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    g_heardFailure = qml_test::FormatLine(format, args).find("failed") != std::string::npos;
+    va_end(args);
+}
+
+// Starts body in a child process that ends with body's result (or by a signal) within 20 s.
+template <class Body>
+pid_t Spawn(Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(20);
+        ::_exit(body());
+    }
+    return pid;
+}
+
+int Wait(pid_t pid) {
+    int status = -1;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
+// A language file appears whole or not at all, and nothing that stands in its place is written:
+// not a link's target, not a header cut short by a full disk or a kill, and processes creating
+// it at once leave one header.
+TEST(HostileLanguageFile, ANewLanguageFileAppearsWholeOrNotAtAll) {
+    qml_test::ScopedEnv locale("LC_ALL", "C");
+    const size_t wholeHeader = 249 + 19;
+    const auto newDir = [] {
+        auto dir = std::make_unique<qml_test::TempDir>();
+        qml_test::WriteFile(dir->file("Language.ini"), "[LanguageType]\n3=Testish\n");
+        return dir;
+    };
+    const auto entries = [](const qml_test::TempDir& dir) {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+
+    // A dangling link in the file's place: its target is not created.
+    auto linked = newDir();
+    ASSERT_EQ(::symlink(linked->file("victim").c_str(), linked->file("Testish.lng").c_str()), 0);
+    g_heardFailure = false;
+    EXPECT_EQ(Set_MultiLanguage_Para(linked->path().c_str(), 3, HearFailure, nullptr), 3);
+    EXPECT_EQ(entries(*linked), (std::vector<std::string>{"Language.ini", "Testish.lng"}));
+    EXPECT_TRUE(g_heardFailure);
+
+    // Files may not grow beyond 100 bytes: the header stops there as on a full disk, or the
+    // process is killed there (SIGXFSZ). No file appears, a leftover is not taken for it, and
+    // the next set-up creates it whole.
+    for (bool killed : {false, true}) {
+        auto dir = newDir();
+        const int status = Wait(Spawn([&] {
+            ::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+            const rlimit noCore{0, 0}, small{100, 100};
+            ::setrlimit(RLIMIT_CORE, &noCore);
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            g_heardFailure = false;
+            Set_MultiLanguage_Para(dir->path().c_str(), 3, HearFailure, nullptr);
+            return g_heardFailure ? 0 : 1;
+        }));
+        EXPECT_TRUE(killed ? WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ
+                           : WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "killed " << killed << ", status " << status << " (exit 1: failure not reported)";
+        EXPECT_FALSE(std::filesystem::exists(dir->file("Testish.lng"))) << "killed " << killed;
+        Set_MultiLanguage_Para(dir->path().c_str(), 3, nullptr, nullptr);
+        EXPECT_EQ(qml_test::ReadFile(dir->file("Testish.lng")).size(), wholeHeader) << "killed " << killed;
+    }
+
+    // Four processes released at once onto a missing file, ten rounds.
+    for (int round = 0; round < 10; ++round) {
+        auto dir = newDir();
+        int gate[2];
+        ASSERT_EQ(::pipe(gate), 0);
+        std::vector<pid_t> children;
+        for (int i = 0; i < 4; ++i)
+            children.push_back(Spawn([&] {
+                char byte;
+                ::close(gate[1]);
+                (void)!::read(gate[0], &byte, 1);  // returns once the parent closes its end
+                Set_MultiLanguage_Para(dir->path().c_str(), 3, nullptr, nullptr);
+                return 0;
+            }));
+        ::close(gate[0]);
+        ::close(gate[1]);
+        for (pid_t pid : children) Wait(pid);
+        EXPECT_EQ(qml_test::ReadFile(dir->file("Testish.lng")).size(), wholeHeader) << "round " << round;
+        EXPECT_EQ(entries(*dir), (std::vector<std::string>{"Language.ini", "Testish.lng"}));
+    }
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // and the host's callbacks.
 #include <gtest/gtest.h>
 
+#include <cstdarg>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "language/language_state.h"
 #include "language_fixture.h"
@@ -197,6 +199,68 @@ TEST(LanguageSetUp, UncreatableLanguageFileLeavesLookupsUntranslated) {
     EXPECT_STREQ(qml::State().languageFile, "/nonexistent-dir/for/sure\\English.lng");
     char text[32];
     EXPECT_STREQ(GetMultiLanguageText("Open(#2)", text, sizeof text, "ProgramOutStr"), "Open");
+}
+
+std::vector<std::string> g_heard;
+
+void Hear(unsigned int level, char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    g_heard.push_back(std::to_string(level) + " " + qml_test::FormatLine(format, args));
+    va_end(args);
+}
+
+size_t EntriesBelow(const std::filesystem::path& root) {
+    size_t n = 0;
+    for (auto it = std::filesystem::recursive_directory_iterator(root);
+         it != std::filesystem::recursive_directory_iterator(); ++it)
+        ++n;
+    return n;
+}
+
+// The catalogue is a file anyone with access to the directory may edit. An English name that
+// would lead out of the language directory or into another file binds no file: nothing is
+// created, texts stay English, and the host's log hears of it, as of every file that cannot be
+// created.
+TEST(LanguageSetUp, EnglishNamesThatAreNoPlainFileNameBindNoFile) {
+    ScopedEnv all("LC_ALL", "C");
+    qml_test::TempDir root;
+    const std::filesystem::path lang = std::filesystem::path(root.path()) / "a" / "lang";
+    std::filesystem::create_directories(lang / "sub");
+    const std::string translations = "[ProgramOutStr]\nOpen=Ouvrir\n";
+    for (const char* planted : {"x.lng", "a/x.lng", "a/lang/sub/x.lng"})
+        qml_test::WriteFile((std::filesystem::path(root.path()) / planted).string(), translations);
+
+    const char* names[] = {"../../x", "..\\..\\x", "..",     "sub/x", "sub\\x", "C:x",
+                           "C:\\x",   "x:stream",  "x\x01y", "x\ty",  "x\x7Fy"};
+    for (const char* name : names) {
+        qml_test::WriteFile((lang / "Language.ini").string(),
+                            std::string("[LanguageType]\n3=") + name + "\n");
+        const size_t before = EntriesBelow(root.path());
+        g_heard.clear();
+        EXPECT_EQ(Set_MultiLanguage_Para(lang.string().c_str(), 3, Hear, nullptr), 3);
+        EXPECT_STREQ(qml::State().languageFile, "") << name;
+        EXPECT_EQ(EntriesBelow(root.path()), before) << name;
+        char text[32];
+        EXPECT_STREQ(GetMultiLanguageText("Open", text, sizeof text, "ProgramOutStr"), "Open") << name;
+        const std::string heard = g_heard.size() == 1 ? g_heard[0] : "";
+        EXPECT_EQ(heard.rfind("2 Language name [ ", 0), 0u) << name;
+        EXPECT_EQ(heard.find_first_of("\r\n\t\x01\x7F"), std::string::npos) << heard;
+    }
+
+    // A file that cannot be created is reported too; a name that is fine creates its file and
+    // nothing beside it.
+    g_heard.clear();
+    Set_MultiLanguage_Para((lang / "missing").string().c_str(), 2, nullptr, nullptr);
+    EXPECT_EQ((g_heard.size() == 1 ? g_heard[0] : "").rfind("2 Create language file [ ", 0), 0u);
+    qml_test::WriteFile((lang / "Language.ini").string(), "[LanguageType]\n3=Plain Name-1.2\n");
+    const size_t before = EntriesBelow(root.path());
+    g_heard.clear();
+    Set_MultiLanguage_Para(lang.string().c_str(), 3, nullptr, nullptr);
+    EXPECT_TRUE(std::filesystem::is_regular_file(lang / "Plain Name-1.2.lng"));
+    EXPECT_EQ(EntriesBelow(root.path()), before + 1);
+    EXPECT_TRUE(g_heard.empty());
+    qml::State().logCallback = nullptr;  // a callback once given cannot be taken back through the interface
 }
 
 TEST(LanguageSetUp, NullCallbacksKeepTheEarlierOnes) {

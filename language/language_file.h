@@ -1,0 +1,13 @@
+// Binding the language file of the current language: its path from the English name that the
+// catalogue gives, a new file created with its header, or the parameters of an existing one.
+#pragma once
+
+#include <string>
+
+namespace qml {
+
+// Binds the language file of the state's type in the state's directory. Returns a one-line
+// English diagnostic when no file could be bound or created, otherwise the empty text.
+std::string BindLanguageFile();
+
+}  // namespace qml
