@@ -17,22 +17,29 @@
 
 namespace qml::posix {
 
-namespace {
-
 // A parsed file together with what tells whether it still is the file on disk.
-struct Snapshot {
+struct ProfileCache::Snapshot {
     ProfileSnapshot profile;
     FileStamp stamp;
     std::int64_t readStartNs = 0;
     bool settled = true;
 
     // True while an equal stamp does not prove equal content.
-    bool NeedsContentCheck() const {
+    bool NeedsContentCheck(std::int64_t racyMarginNs) const {
         if (!settled) return true;
         std::int64_t lastChange = std::max(stamp.mtimeNs, stamp.ctimeNs);
-        return lastChange > readStartNs - kRacyMarginNs;
+        return lastChange > readStartNs - racyMarginNs;
     }
 };
+
+struct ProfileCache::Entry {
+    std::string nativePath;
+    std::shared_ptr<const Snapshot> snapshot;
+    std::size_t cost = 0;
+    std::atomic<std::int64_t> lastUse{0};
+};
+
+namespace {
 
 // A coarse monotonic clock (a few milliseconds of resolution) is all the recency needs, and
 // reading it costs a fraction of the precise one.
@@ -69,33 +76,6 @@ class NativePathBuffer {
     std::string_view m_path;
 };
 
-class ProfileCache {
-  public:
-    ProfileSnapshot Validate(const char* path);
-    ProfileCacheStats Stats();
-
-  private:
-    struct Entry {
-        std::string nativePath;
-        std::shared_ptr<const Snapshot> snapshot;
-        std::size_t cost = 0;
-        std::atomic<std::int64_t> lastUse{0};
-    };
-
-    Entry* FindLocked(std::string_view nativePath);
-    void Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot);
-    void Forget(std::string_view nativePath);
-    void EvictFor(const Entry* keep);
-
-    std::shared_mutex m_lock;
-    // At most kMaxCachedFiles (and one more while a new file is being added): a short list
-    // searched in order is faster than hashing the path.
-    std::vector<std::unique_ptr<Entry>> m_entries;
-    std::size_t m_bytes = 0;
-    std::atomic<std::uint64_t> m_reads{0};
-    std::atomic<std::uint64_t> m_parses{0};
-};
-
 ProfileCache& Cache() {
     // Never destroyed: lookups from other threads or from static destructors may outlive
     // any destruction order.
@@ -104,6 +84,12 @@ ProfileCache& Cache() {
 }
 
 thread_local std::uint64_t t_fileChecks = 0;
+
+}  // namespace
+
+ProfileCache::ProfileCache(ProfileCacheLimits limits) : m_limits(limits) {}
+
+ProfileCache::~ProfileCache() = default;
 
 ProfileSnapshot ProfileCache::Validate(const char* path) {
     ++t_fileChecks;
@@ -123,7 +109,8 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
             if (now != entry->lastUse.load(std::memory_order_relaxed))
                 entry->lastUse.store(now, std::memory_order_relaxed);
             const Snapshot& cached = *entry->snapshot;
-            if (cached.stamp == *stamp && !cached.NeedsContentCheck()) return cached.profile;
+            if (cached.stamp == *stamp && !cached.NeedsContentCheck(m_limits.racyMarginNs))
+                return cached.profile;
             current = entry->snapshot;
         }
     }
@@ -157,7 +144,7 @@ ProfileCache::Entry* ProfileCache::FindLocked(std::string_view nativePath) {
 
 void ProfileCache::Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot) {
     std::size_t cost = snapshot->profile->MemoryUse() + nativePath.size() + sizeof(Snapshot);
-    if (cost > kMaxCachedBytes) {
+    if (cost > m_limits.maxBytes) {
         Forget(nativePath);
         return;
     }
@@ -182,7 +169,7 @@ void ProfileCache::Publish(std::string_view nativePath, std::shared_ptr<const Sn
 }
 
 void ProfileCache::EvictFor(const Entry* keep) {
-    while (m_entries.size() > kMaxCachedFiles || m_bytes > kMaxCachedBytes) {
+    while (m_entries.size() > m_limits.maxFiles || m_bytes > m_limits.maxBytes) {
         auto oldest = m_entries.end();
         for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
             if (it->get() == keep) continue;
@@ -219,8 +206,6 @@ ProfileCacheStats ProfileCache::Stats() {
     stats.parses = m_parses.load(std::memory_order_relaxed);
     return stats;
 }
-
-}  // namespace
 
 ProfileLease LeaseProfile(const char* path) {
     if (!path || !*path) return ProfileLease();

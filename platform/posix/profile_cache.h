@@ -20,10 +20,14 @@
 // used; a file larger than the whole budget is parsed for its call and not kept.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <shared_mutex>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/posix/profile_parser.h"
 
@@ -34,6 +38,51 @@ constexpr std::size_t kMaxCachedFiles = 16;
 constexpr std::size_t kMaxCachedBytes = std::size_t{256} << 20;
 
 using ProfileSnapshot = std::shared_ptr<const ParsedProfile>;
+
+struct ProfileCacheStats {
+    std::size_t files = 0;     // cached now
+    std::size_t bytes = 0;     // their estimated memory
+    std::uint64_t reads = 0;   // file reads since start
+    std::uint64_t parses = 0;  // parses since start
+};
+
+struct ProfileCacheLimits {
+    std::size_t maxFiles = kMaxCachedFiles;
+    std::size_t maxBytes = kMaxCachedBytes;
+    std::int64_t racyMarginNs = kRacyMarginNs;
+};
+
+// A cache of parsed files. The process has one (behind AcquireProfile and LeaseProfile); tests
+// make their own with small limits.
+class ProfileCache {
+  public:
+    explicit ProfileCache(ProfileCacheLimits limits = {});
+    ~ProfileCache();
+    ProfileCache(const ProfileCache&) = delete;
+    ProfileCache& operator=(const ProfileCache&) = delete;
+
+    // The file at path (Windows form) as it is now, parsed, or null when it cannot be read.
+    ProfileSnapshot Validate(const char* path);
+    ProfileCacheStats Stats();
+
+  private:
+    struct Snapshot;
+    struct Entry;
+
+    Entry* FindLocked(std::string_view nativePath);
+    void Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot);
+    void Forget(std::string_view nativePath);
+    void EvictFor(const Entry* keep);
+
+    const ProfileCacheLimits m_limits;
+    std::shared_mutex m_lock;
+    // At most maxFiles (and one more while a new file is being added): a short list searched
+    // in order is faster than hashing the path.
+    std::vector<std::unique_ptr<Entry>> m_entries;
+    std::size_t m_bytes = 0;
+    std::atomic<std::uint64_t> m_reads{0};
+    std::atomic<std::uint64_t> m_parses{0};
+};
 
 // The file at path (Windows form: backslashes are separators) as it is now, parsed, or null
 // when it cannot be read. Inside a ProfileCallScope a path checked once is not checked again.
@@ -64,12 +113,7 @@ class ProfileLease {
 };
 ProfileLease LeaseProfile(const char* path);
 
-struct ProfileCacheStats {
-    std::size_t files = 0;     // cached now
-    std::size_t bytes = 0;     // their estimated memory
-    std::uint64_t reads = 0;   // file reads since start
-    std::uint64_t parses = 0;  // parses since start
-};
+// The process-wide cache's figures.
 ProfileCacheStats GetProfileCacheStats();
 
 // How many times the calling thread has checked a file against the file system.
