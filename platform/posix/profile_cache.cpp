@@ -21,14 +21,28 @@ namespace qml::posix {
 struct ProfileCache::Snapshot {
     ProfileSnapshot profile;
     FileStamp stamp;
-    std::int64_t readStartNs = 0;
+    std::int64_t readStartNs = 0;        // wall clock
+    std::int64_t readStartSteadyNs = 0;  // steady clock, the same moment
+    std::int64_t stampSeenSteadyNs = 0;  // steady clock, once this stamp had been seen first
     bool settled = true;
 
-    // True while an equal stamp does not prove equal content.
+    // True while an equal stamp does not prove equal content. Every change of a file stamps
+    // it with the file system's clock rounded down to its granularity (at most the margin),
+    // so an equal stamp proves equal content once the content held was read more than a
+    // margin after the file's last change: any later change then gets a later time. Either
+    // clock below tells that:
+    // - the wall clock, when the file's times lie more than a margin before the read began:
+    //   a file written long ago is settled by its first read;
+    // - the steady clock, when the read began more than a margin after this stamp was first
+    //   seen, since the change that gave the stamp came before it was seen. This holds
+    //   whatever the file's times say: a time in the future (or a wall clock set back) is an
+    //   identity like any other, compared at every check, and its window closes a margin
+    //   after it was first seen instead of staying open.
     bool NeedsContentCheck(std::int64_t racyMarginNs) const {
         if (!settled) return true;
         std::int64_t lastChange = std::max(stamp.mtimeNs, stamp.ctimeNs);
-        return lastChange > readStartNs - racyMarginNs;
+        if (lastChange <= readStartNs - racyMarginNs) return false;
+        return readStartSteadyNs - stampSeenSteadyNs < racyMarginNs;
     }
 };
 
@@ -115,14 +129,17 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
         }
     }
 
-    std::optional<FileRead> read = ReadRegularFile(native.c_str());
+    // Content equal to the cached one (a check within the racy window, or a file touched)
+    // is compared as it is read and keeps its parse.
+    std::optional<FileRead> read =
+        ReadRegularFile(native.c_str(), current ? &current->profile->Bytes() : nullptr);
     m_reads.fetch_add(1, std::memory_order_relaxed);
     if (!read) {
         Forget(native.view());
         return nullptr;
     }
     auto snapshot = std::make_shared<Snapshot>();
-    if (current && current->profile->Bytes() == read->bytes) {
+    if (read->sameAsKnown) {
         snapshot->profile = current->profile;
     } else {
         snapshot->profile = std::make_shared<ParsedProfile>(std::move(read->bytes));
@@ -130,6 +147,9 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
     }
     snapshot->stamp = read->stamp;
     snapshot->readStartNs = read->readStartNs;
+    snapshot->readStartSteadyNs = read->readStartSteadyNs;
+    snapshot->stampSeenSteadyNs =
+        current && current->stamp == read->stamp ? current->stampSeenSteadyNs : read->readEndSteadyNs;
     snapshot->settled = read->settled;
     ProfileSnapshot profile = snapshot->profile;
     Publish(native.view(), std::move(snapshot));
@@ -144,15 +164,11 @@ ProfileCache::Entry* ProfileCache::FindLocked(std::string_view nativePath) {
 
 void ProfileCache::Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot) {
     std::size_t cost = snapshot->profile->MemoryUse() + nativePath.size() + sizeof(Snapshot);
-    if (cost > m_limits.maxBytes) {
-        Forget(nativePath);
-        return;
-    }
     std::unique_lock<std::shared_mutex> lock(m_lock);
     Entry* entry = FindLocked(nativePath);
     if (entry) {
         // Two threads may have read the file at about the same time: keep the later read.
-        if (entry->snapshot->readStartNs > snapshot->readStartNs) return;
+        if (entry->snapshot->readStartSteadyNs > snapshot->readStartSteadyNs) return;
         // The same parse shared by two snapshots is counted once.
         if (entry->snapshot->profile == snapshot->profile) cost = entry->cost;
     } else {
@@ -168,18 +184,32 @@ void ProfileCache::Publish(std::string_view nativePath, std::shared_ptr<const Sn
     EvictFor(entry);
 }
 
+// The byte budget holds every file but the largest: one file of any size (in practice the
+// bound language file, the only large file a process reads) is kept beside it, so that a file
+// larger than the budget is parsed once per change and not at every lookup. The least recently
+// used file goes first; the file just used stays, and the largest goes only when no other is
+// left to go. The cache thus holds at most the budget and one file.
 void ProfileCache::EvictFor(const Entry* keep) {
-    while (m_entries.size() > m_limits.maxFiles || m_bytes > m_limits.maxBytes) {
-        auto oldest = m_entries.end();
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->get() == keep) continue;
-            if (oldest == m_entries.end() || (*it)->lastUse.load(std::memory_order_relaxed) <
-                                                 (*oldest)->lastUse.load(std::memory_order_relaxed))
-                oldest = it;
+    for (;;) {
+        const Entry* largest = nullptr;
+        for (const std::unique_ptr<Entry>& entry : m_entries)
+            if (!largest || entry->cost > largest->cost) largest = entry.get();
+        if (m_entries.size() <= m_limits.maxFiles &&
+            (!largest || m_bytes - largest->cost <= m_limits.maxBytes))
+            return;
+        auto victim = m_entries.end();
+        for (const Entry* spared : {largest, static_cast<const Entry*>(nullptr)}) {
+            for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+                if (it->get() == keep || it->get() == spared) continue;
+                if (victim == m_entries.end() || (*it)->lastUse.load(std::memory_order_relaxed) <
+                                                     (*victim)->lastUse.load(std::memory_order_relaxed))
+                    victim = it;
+            }
+            if (victim != m_entries.end()) break;
         }
-        if (oldest == m_entries.end()) return;
-        m_bytes -= (*oldest)->cost;
-        m_entries.erase(oldest);
+        if (victim == m_entries.end()) return;
+        m_bytes -= (*victim)->cost;
+        m_entries.erase(victim);
     }
 }
 

@@ -2,22 +2,25 @@
 //
 // A lookup never re-parses a file that has not changed, and always sees the file as it is
 // now. Each cached file keeps the stat stamp (device, inode, size, modification and change
-// times with nanoseconds) it had when it was read. A lookup stats the path: a missing,
-// unreadable or non-regular file is "not found" and drops out of the cache; a different stamp
-// means read and parse again. An equal stamp is not enough while the file is freshly written:
-// file times advance in clock ticks (or whole seconds on some file systems), so two edits
-// within one tick that keep the size leave the stamp unchanged. A file whose modification or
-// change time lies less than kRacyMarginNs before the moment the cache began reading it is
-// therefore read again at each check and its bytes compared with the cached ones (parsed
-// again only when they differ), until a check that starts more than the margin after the
-// file's last change settles it.
+// times with nanoseconds) it had when it was read: the file's identity. A lookup stats the
+// path: a missing, unreadable or non-regular file is "not found" and drops out of the cache; a
+// different stamp means read again (and parse again unless the bytes are the same). An equal
+// stamp is not enough while the file is freshly written: file times advance in clock ticks (or
+// whole seconds on some file systems), so two edits within one tick that keep the size leave
+// the stamp unchanged. Until the content held was read more than kRacyMarginNs after the
+// file's last change (told by the wall clock from the file's times, or by the steady clock
+// from the moment the stamp was first seen, whichever settles it first: see Snapshot in the
+// .cpp) the file is read again at each check and its bytes compared with the cached ones, as
+// they are read, without a second copy; a time in the future thus keeps a file in that window
+// for one margin, not for ever.
 //
 // Threads share the cache under a reader-writer lock that is never held while a file is
 // read or parsed: readers take a snapshot (a shared pointer to an immutable parsed file),
 // and a new parse is published under the write lock. A check allocates nothing unless the
-// file has to be read. The cache keeps at most
-// kMaxCachedFiles files and about kMaxCachedBytes of memory, evicting the least recently
-// used; a file larger than the whole budget is parsed for its call and not kept.
+// file has to be read. The cache keeps at most kMaxCachedFiles files and about
+// kMaxCachedBytes of memory besides its largest file, evicting the least recently used: a
+// file larger than the whole budget (a language file of hundreds of megabytes) is kept too,
+// and parsed once per change.
 #pragma once
 
 #include <atomic>
