@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstring>
 #include <ctime>
 #include <mutex>
@@ -105,6 +106,55 @@ ProfileCache::ProfileCache(ProfileCacheLimits limits) : m_limits(limits) {}
 
 ProfileCache::~ProfileCache() = default;
 
+// A read of a file in progress. Threads that find the same file changed wait for it rather
+// than read and parse the file once each (a large file would otherwise be parsed and held
+// once per thread); the waiting threads hold no lock of the cache.
+struct ProfileCache::Loading {
+    std::int64_t startSteadyNs = 0;  // before the read began
+    std::mutex lock;
+    std::condition_variable finished;
+    bool done = false;
+    std::shared_ptr<const Snapshot> result;  // null when the file could not be read
+
+    std::shared_ptr<const Snapshot> Wait() {
+        std::unique_lock<std::mutex> guard(lock);
+        finished.wait(guard, [this] { return done; });
+        return result;
+    }
+};
+
+// Ends the read a thread leads and hands its result to the waiting threads, also when the
+// read throws (the result is then null: the file reads as missing, as for the leader).
+class ProfileCache::LoadingLead {
+  public:
+    LoadingLead(ProfileCache& cache, std::shared_ptr<Loading> loading)
+        : m_cache(cache), m_loading(std::move(loading)) {}
+    ~LoadingLead() {
+        {
+            std::unique_lock<std::shared_mutex> lock(m_cache.m_lock);
+            auto& loadings = m_cache.m_loadings;
+            for (auto it = loadings.begin(); it != loadings.end(); ++it)
+                if (it->second == m_loading) {
+                    loadings.erase(it);
+                    break;
+                }
+        }
+        std::lock_guard<std::mutex> guard(m_loading->lock);
+        m_loading->done = true;
+        m_loading->result = std::move(m_result);
+        m_loading->finished.notify_all();
+    }
+    LoadingLead(const LoadingLead&) = delete;
+    LoadingLead& operator=(const LoadingLead&) = delete;
+
+    void Finish(std::shared_ptr<const Snapshot> result) { m_result = std::move(result); }
+
+  private:
+    ProfileCache& m_cache;
+    std::shared_ptr<Loading> m_loading;
+    std::shared_ptr<const Snapshot> m_result;
+};
+
 ProfileSnapshot ProfileCache::Validate(const char* path) {
     ++t_fileChecks;
     NativePathBuffer native(path);
@@ -113,7 +163,6 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
         Forget(native.view());
         return nullptr;
     }
-    std::shared_ptr<const Snapshot> current;
     {
         std::shared_lock<std::shared_mutex> lock(m_lock);
         if (Entry* entry = FindLocked(native.view())) {
@@ -125,17 +174,60 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
             const Snapshot& cached = *entry->snapshot;
             if (cached.stamp == *stamp && !cached.NeedsContentCheck(m_limits.racyMarginNs))
                 return cached.profile;
-            current = entry->snapshot;
         }
     }
 
+    // The file has to be read. Another thread's read answers for this call too when it began
+    // after this call needed it (it shows the file as it was during this call), or when it
+    // gives the stamp seen above and its times prove the content. A read that began earlier
+    // and does not is waited for once; then a later one is led or joined.
+    std::int64_t neededSinceNs = SteadyClockNs();
+    for (int attempt = 0;; ++attempt) {
+        std::shared_ptr<Loading> loading;
+        std::shared_ptr<const Snapshot> current;
+        bool leads = attempt == 2;  // after two reads of others, read without waiting again
+        {
+            std::unique_lock<std::shared_mutex> lock(m_lock);
+            if (Entry* entry = FindLocked(native.view())) current = entry->snapshot;
+            // A read of another thread may have been published meanwhile.
+            if (current && current->stamp == *stamp && !current->NeedsContentCheck(m_limits.racyMarginNs))
+                return current->profile;
+            if (!leads) {
+                for (const auto& [loadingPath, inProgress] : m_loadings)
+                    if (loadingPath == native.view()) loading = inProgress;
+                if (!loading) {
+                    loading = std::make_shared<Loading>();
+                    loading->startSteadyNs = SteadyClockNs();
+                    m_loadings.emplace_back(std::string(native.view()), loading);
+                    leads = true;
+                }
+            }
+        }
+        if (leads) {
+            std::optional<LoadingLead> lead;
+            if (loading) lead.emplace(*this, loading);
+            std::shared_ptr<const Snapshot> read =
+                ReadAndPublish(native.c_str(), native.view(), current.get());
+            if (lead) lead->Finish(read);
+            return read ? read->profile : nullptr;
+        }
+        std::shared_ptr<const Snapshot> result = loading->Wait();
+        if (loading->startSteadyNs >= neededSinceNs) return result ? result->profile : nullptr;
+        if (result && result->stamp == *stamp && !result->NeedsContentCheck(m_limits.racyMarginNs))
+            return result->profile;
+    }
+}
+
+std::shared_ptr<const ProfileCache::Snapshot> ProfileCache::ReadAndPublish(const char* nativePath,
+                                                                           std::string_view key,
+                                                                           const Snapshot* current) {
     // Content equal to the cached one (a check within the racy window, or a file touched)
     // is compared as it is read and keeps its parse.
     std::optional<FileRead> read =
-        ReadRegularFile(native.c_str(), current ? &current->profile->Bytes() : nullptr);
+        ReadRegularFile(nativePath, current ? &current->profile->Bytes() : nullptr);
     m_reads.fetch_add(1, std::memory_order_relaxed);
     if (!read) {
-        Forget(native.view());
+        Forget(key);
         return nullptr;
     }
     auto snapshot = std::make_shared<Snapshot>();
@@ -151,9 +243,8 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
     snapshot->stampSeenSteadyNs =
         current && current->stamp == read->stamp ? current->stampSeenSteadyNs : read->readEndSteadyNs;
     snapshot->settled = read->settled;
-    ProfileSnapshot profile = snapshot->profile;
-    Publish(native.view(), std::move(snapshot));
-    return profile;
+    Publish(key, snapshot);
+    return snapshot;
 }
 
 ProfileCache::Entry* ProfileCache::FindLocked(std::string_view nativePath) {

@@ -16,7 +16,8 @@
 //
 // Threads share the cache under a reader-writer lock that is never held while a file is
 // read or parsed: readers take a snapshot (a shared pointer to an immutable parsed file),
-// and a new parse is published under the write lock. A check allocates nothing unless the
+// and a new parse is published under the write lock. Threads that need to read the same file
+// at the same time share one read (and parse) of it. A check allocates nothing unless the
 // file has to be read. The cache keeps at most kMaxCachedFiles files and about
 // kMaxCachedBytes of memory besides its largest file, evicting the least recently used: a
 // file larger than the whole budget (a language file of hundreds of megabytes) is kept too,
@@ -28,6 +29,7 @@
 #include <cstdint>
 #include <memory>
 #include <shared_mutex>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -71,7 +73,13 @@ class ProfileCache {
   private:
     struct Snapshot;
     struct Entry;
+    struct Loading;
+    class LoadingLead;
 
+    // Reads the file (comparing it with current's bytes when there is a current snapshot),
+    // parses it when it differs and publishes it; null when it cannot be read.
+    std::shared_ptr<const Snapshot> ReadAndPublish(const char* nativePath, std::string_view key,
+                                                   const Snapshot* current);
     Entry* FindLocked(std::string_view nativePath);
     void Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot);
     void Forget(std::string_view nativePath);
@@ -83,6 +91,8 @@ class ProfileCache {
     // in order is faster than hashing the path.
     std::vector<std::unique_ptr<Entry>> m_entries;
     std::size_t m_bytes = 0;
+    // The reads in progress, by path (a few at most).
+    std::vector<std::pair<std::string, std::shared_ptr<Loading>>> m_loadings;
     std::atomic<std::uint64_t> m_reads{0};
     std::atomic<std::uint64_t> m_parses{0};
 };

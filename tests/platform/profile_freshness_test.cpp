@@ -8,12 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/posix/profile_cache.h"
 #include "platform/posix/profile_file.h"
@@ -312,6 +314,40 @@ TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
         EXPECT_EQ(value(file), "<none>");
         qml::posix::SetFileTimeGranularityForTesting(1);
     }
+}
+
+// Threads that find the same edit at once read and parse the file once between them, and
+// every one of them answers from the edited file.
+TEST(ProfileCacheIdentity, ThreadsThatFindTheSameEditParseItOnce) {
+    constexpr int kThreads = 4;
+    qml_test::TempDir dir;
+    qml::posix::ProfileCache cache;
+    std::string padding;
+    for (int i = 0; i < 100000; ++i) padding += "Padding line " + std::to_string(i) + "=text\r\n";
+    std::string file = dir.file("shared.lng");
+    qml_test::WriteFile(file, Entry("before") + padding);
+    ASSERT_TRUE(cache.Validate(file.c_str()));
+    Overwrite(file, Entry("after") + padding);
+    std::uint64_t parses = cache.Stats().parses;
+
+    std::atomic<int> arrived{0};
+    std::atomic<int> seenAfter{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&] {
+            // Start together, or after a second at the latest.
+            ++arrived;
+            auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+            while (arrived.load() < kThreads && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::yield();
+            qml::posix::ProfileSnapshot profile = cache.Validate(file.c_str());
+            const qml::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
+            const qml::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
+            if (entry && entry->value == "after") ++seenAfter;
+        });
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(seenAfter.load(), kThreads);
+    EXPECT_EQ(cache.Stats().parses - parses, 1u);
 }
 
 }  // namespace
