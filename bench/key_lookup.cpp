@@ -122,6 +122,7 @@ struct Fixture {
         if (translations[0] != ReparseAndLookUp(keys[0]))
             throw std::runtime_error("the direct parse finds nothing");
     }
+
     // The small file's entries after filler ones, to kBigFileBytes.
     void WriteBigLanguageFile(const std::string& small) {
         std::size_t table = small.find("[ProgramOutStr]\r\n") + std::strlen("[ProgramOutStr]\r\n");
@@ -147,9 +148,8 @@ struct Fixture {
         GetMultiLanguageText(keys[1].c_str(), buffer, sizeof buffer, "ProgramOutStr");
         double secondLookup = SecondsSince(start);
         std::fprintf(stderr,
-                     "200 MB language file: set-up and first lookup (read and parse) %.2f s, the next %.1f "
-                     "us; resident "
-                     "memory +%.0f MiB (the cache counts %.0f MiB)\n",
+                     "200 MB language file: set-up and first lookup (read and parse) %.2f s, "
+                     "the next lookup %.1f us; resident memory +%.0f MiB (the cache counts %.0f MiB)\n",
                      firstLookup, secondLookup * 1e6, (ResidentBytes() - residentBefore) / 1048576.0,
                      qml::posix::GetProfileCacheStats().bytes / 1048576.0);
     }
