@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstring>
 #include <ctime>
 #include <mutex>
@@ -17,22 +18,43 @@
 
 namespace qml::posix {
 
-namespace {
-
 // A parsed file together with what tells whether it still is the file on disk.
-struct Snapshot {
+struct ProfileCache::Snapshot {
     ProfileSnapshot profile;
     FileStamp stamp;
-    std::int64_t readStartNs = 0;
+    std::int64_t readStartNs = 0;        // wall clock
+    std::int64_t readStartSteadyNs = 0;  // steady clock, the same moment
+    std::int64_t stampSeenSteadyNs = 0;  // steady clock, once this stamp had been seen first
     bool settled = true;
 
-    // True while an equal stamp does not prove equal content.
-    bool NeedsContentCheck() const {
+    // True while an equal stamp does not prove equal content. Every change of a file stamps
+    // it with the file system's clock rounded down to its granularity (at most the margin),
+    // so an equal stamp proves equal content once the content held was read more than a
+    // margin after the file's last change: any later change then gets a later time. Either
+    // clock below tells that:
+    // - the wall clock, when the file's times lie more than a margin before the read began:
+    //   a file written long ago is settled by its first read;
+    // - the steady clock, when the read began more than a margin after this stamp was first
+    //   seen, since the change that gave the stamp came before it was seen. This holds
+    //   whatever the file's times say: a time in the future (or a wall clock set back) is an
+    //   identity like any other, compared at every check, and its window closes a margin
+    //   after it was first seen instead of staying open.
+    bool NeedsContentCheck(std::int64_t racyMarginNs) const {
         if (!settled) return true;
         std::int64_t lastChange = std::max(stamp.mtimeNs, stamp.ctimeNs);
-        return lastChange > readStartNs - kRacyMarginNs;
+        if (lastChange <= readStartNs - racyMarginNs) return false;
+        return readStartSteadyNs - stampSeenSteadyNs < racyMarginNs;
     }
 };
+
+struct ProfileCache::Entry {
+    std::string nativePath;
+    std::shared_ptr<const Snapshot> snapshot;
+    std::size_t cost = 0;
+    std::atomic<std::int64_t> lastUse{0};
+};
+
+namespace {
 
 // A coarse monotonic clock (a few milliseconds of resolution) is all the recency needs, and
 // reading it costs a fraction of the precise one.
@@ -69,33 +91,6 @@ class NativePathBuffer {
     std::string_view m_path;
 };
 
-class ProfileCache {
-  public:
-    ProfileSnapshot Validate(const char* path);
-    ProfileCacheStats Stats();
-
-  private:
-    struct Entry {
-        std::string nativePath;
-        std::shared_ptr<const Snapshot> snapshot;
-        std::size_t cost = 0;
-        std::atomic<std::int64_t> lastUse{0};
-    };
-
-    Entry* FindLocked(std::string_view nativePath);
-    void Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot);
-    void Forget(std::string_view nativePath);
-    void EvictFor(const Entry* keep);
-
-    std::shared_mutex m_lock;
-    // At most kMaxCachedFiles (and one more while a new file is being added): a short list
-    // searched in order is faster than hashing the path.
-    std::vector<std::unique_ptr<Entry>> m_entries;
-    std::size_t m_bytes = 0;
-    std::atomic<std::uint64_t> m_reads{0};
-    std::atomic<std::uint64_t> m_parses{0};
-};
-
 ProfileCache& Cache() {
     // Never destroyed: lookups from other threads or from static destructors may outlive
     // any destruction order.
@@ -105,6 +100,61 @@ ProfileCache& Cache() {
 
 thread_local std::uint64_t t_fileChecks = 0;
 
+}  // namespace
+
+ProfileCache::ProfileCache(ProfileCacheLimits limits) : m_limits(limits) {}
+
+ProfileCache::~ProfileCache() = default;
+
+// A read of a file in progress. Threads that find the same file changed wait for it rather
+// than read and parse the file once each (a large file would otherwise be parsed and held
+// once per thread); the waiting threads hold no lock of the cache.
+struct ProfileCache::Loading {
+    std::int64_t startSteadyNs = 0;  // before the read began
+    std::mutex lock;
+    std::condition_variable finished;
+    bool done = false;
+    std::shared_ptr<const Snapshot> result;  // null when the file could not be read
+
+    std::shared_ptr<const Snapshot> Wait() {
+        std::unique_lock<std::mutex> guard(lock);
+        finished.wait(guard, [this] { return done; });
+        return result;
+    }
+};
+
+// Ends the read a thread leads and hands its result to the waiting threads, also when the
+// read throws (the result is then null: the file reads as missing, as for the leader).
+class ProfileCache::LoadingLead {
+  public:
+    LoadingLead(ProfileCache& cache, std::shared_ptr<Loading> loading)
+        : m_cache(cache), m_loading(std::move(loading)) {}
+    ~LoadingLead() {
+        {
+            std::unique_lock<std::shared_mutex> lock(m_cache.m_lock);
+            auto& loadings = m_cache.m_loadings;
+            for (auto it = loadings.begin(); it != loadings.end(); ++it)
+                if (it->second == m_loading) {
+                    loadings.erase(it);
+                    break;
+                }
+        }
+        std::lock_guard<std::mutex> guard(m_loading->lock);
+        m_loading->done = true;
+        m_loading->result = std::move(m_result);
+        m_loading->finished.notify_all();
+    }
+    LoadingLead(const LoadingLead&) = delete;
+    LoadingLead& operator=(const LoadingLead&) = delete;
+
+    void Finish(std::shared_ptr<const Snapshot> result) { m_result = std::move(result); }
+
+  private:
+    ProfileCache& m_cache;
+    std::shared_ptr<Loading> m_loading;
+    std::shared_ptr<const Snapshot> m_result;
+};
+
 ProfileSnapshot ProfileCache::Validate(const char* path) {
     ++t_fileChecks;
     NativePathBuffer native(path);
@@ -113,7 +163,6 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
         Forget(native.view());
         return nullptr;
     }
-    std::shared_ptr<const Snapshot> current;
     {
         std::shared_lock<std::shared_mutex> lock(m_lock);
         if (Entry* entry = FindLocked(native.view())) {
@@ -123,19 +172,66 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
             if (now != entry->lastUse.load(std::memory_order_relaxed))
                 entry->lastUse.store(now, std::memory_order_relaxed);
             const Snapshot& cached = *entry->snapshot;
-            if (cached.stamp == *stamp && !cached.NeedsContentCheck()) return cached.profile;
-            current = entry->snapshot;
+            if (cached.stamp == *stamp && !cached.NeedsContentCheck(m_limits.racyMarginNs))
+                return cached.profile;
         }
     }
 
-    std::optional<FileRead> read = ReadRegularFile(native.c_str());
+    // The file has to be read. Another thread's read answers for this call too when it began
+    // after this call needed it (it shows the file as it was during this call), or when it
+    // gives the stamp seen above and its times prove the content. A read that began earlier
+    // and does not is waited for once; then a later one is led or joined.
+    std::int64_t neededSinceNs = SteadyClockNs();
+    for (int attempt = 0;; ++attempt) {
+        std::shared_ptr<Loading> loading;
+        std::shared_ptr<const Snapshot> current;
+        bool leads = attempt == 2;  // after two reads of others, read without waiting again
+        {
+            std::unique_lock<std::shared_mutex> lock(m_lock);
+            if (Entry* entry = FindLocked(native.view())) current = entry->snapshot;
+            // A read of another thread may have been published meanwhile.
+            if (current && current->stamp == *stamp && !current->NeedsContentCheck(m_limits.racyMarginNs))
+                return current->profile;
+            if (!leads) {
+                for (const auto& [loadingPath, inProgress] : m_loadings)
+                    if (loadingPath == native.view()) loading = inProgress;
+                if (!loading) {
+                    loading = std::make_shared<Loading>();
+                    loading->startSteadyNs = SteadyClockNs();
+                    m_loadings.emplace_back(std::string(native.view()), loading);
+                    leads = true;
+                }
+            }
+        }
+        if (leads) {
+            std::optional<LoadingLead> lead;
+            if (loading) lead.emplace(*this, loading);
+            std::shared_ptr<const Snapshot> read =
+                ReadAndPublish(native.c_str(), native.view(), current.get());
+            if (lead) lead->Finish(read);
+            return read ? read->profile : nullptr;
+        }
+        std::shared_ptr<const Snapshot> result = loading->Wait();
+        if (loading->startSteadyNs >= neededSinceNs) return result ? result->profile : nullptr;
+        if (result && result->stamp == *stamp && !result->NeedsContentCheck(m_limits.racyMarginNs))
+            return result->profile;
+    }
+}
+
+std::shared_ptr<const ProfileCache::Snapshot> ProfileCache::ReadAndPublish(const char* nativePath,
+                                                                           std::string_view key,
+                                                                           const Snapshot* current) {
+    // Content equal to the cached one (a check within the racy window, or a file touched)
+    // is compared as it is read and keeps its parse.
+    std::optional<FileRead> read =
+        ReadRegularFile(nativePath, current ? &current->profile->Bytes() : nullptr);
     m_reads.fetch_add(1, std::memory_order_relaxed);
     if (!read) {
-        Forget(native.view());
+        Forget(key);
         return nullptr;
     }
     auto snapshot = std::make_shared<Snapshot>();
-    if (current && current->profile->Bytes() == read->bytes) {
+    if (read->sameAsKnown) {
         snapshot->profile = current->profile;
     } else {
         snapshot->profile = std::make_shared<ParsedProfile>(std::move(read->bytes));
@@ -143,10 +239,12 @@ ProfileSnapshot ProfileCache::Validate(const char* path) {
     }
     snapshot->stamp = read->stamp;
     snapshot->readStartNs = read->readStartNs;
+    snapshot->readStartSteadyNs = read->readStartSteadyNs;
+    snapshot->stampSeenSteadyNs =
+        current && current->stamp == read->stamp ? current->stampSeenSteadyNs : read->readEndSteadyNs;
     snapshot->settled = read->settled;
-    ProfileSnapshot profile = snapshot->profile;
-    Publish(native.view(), std::move(snapshot));
-    return profile;
+    Publish(key, snapshot);
+    return snapshot;
 }
 
 ProfileCache::Entry* ProfileCache::FindLocked(std::string_view nativePath) {
@@ -157,15 +255,11 @@ ProfileCache::Entry* ProfileCache::FindLocked(std::string_view nativePath) {
 
 void ProfileCache::Publish(std::string_view nativePath, std::shared_ptr<const Snapshot> snapshot) {
     std::size_t cost = snapshot->profile->MemoryUse() + nativePath.size() + sizeof(Snapshot);
-    if (cost > kMaxCachedBytes) {
-        Forget(nativePath);
-        return;
-    }
     std::unique_lock<std::shared_mutex> lock(m_lock);
     Entry* entry = FindLocked(nativePath);
     if (entry) {
         // Two threads may have read the file at about the same time: keep the later read.
-        if (entry->snapshot->readStartNs > snapshot->readStartNs) return;
+        if (entry->snapshot->readStartSteadyNs > snapshot->readStartSteadyNs) return;
         // The same parse shared by two snapshots is counted once.
         if (entry->snapshot->profile == snapshot->profile) cost = entry->cost;
     } else {
@@ -181,18 +275,32 @@ void ProfileCache::Publish(std::string_view nativePath, std::shared_ptr<const Sn
     EvictFor(entry);
 }
 
+// The byte budget holds every file but the largest: one file of any size (in practice the
+// bound language file, the only large file a process reads) is kept beside it, so that a file
+// larger than the budget is parsed once per change and not at every lookup. The least recently
+// used file goes first; the file just used stays, and the largest goes only when no other is
+// left to go. The cache thus holds at most the budget and one file.
 void ProfileCache::EvictFor(const Entry* keep) {
-    while (m_entries.size() > kMaxCachedFiles || m_bytes > kMaxCachedBytes) {
-        auto oldest = m_entries.end();
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->get() == keep) continue;
-            if (oldest == m_entries.end() || (*it)->lastUse.load(std::memory_order_relaxed) <
-                                                 (*oldest)->lastUse.load(std::memory_order_relaxed))
-                oldest = it;
+    for (;;) {
+        const Entry* largest = nullptr;
+        for (const std::unique_ptr<Entry>& entry : m_entries)
+            if (!largest || entry->cost > largest->cost) largest = entry.get();
+        if (m_entries.size() <= m_limits.maxFiles &&
+            (!largest || m_bytes - largest->cost <= m_limits.maxBytes))
+            return;
+        auto victim = m_entries.end();
+        for (const Entry* spared : {largest, static_cast<const Entry*>(nullptr)}) {
+            for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
+                if (it->get() == keep || it->get() == spared) continue;
+                if (victim == m_entries.end() || (*it)->lastUse.load(std::memory_order_relaxed) <
+                                                     (*victim)->lastUse.load(std::memory_order_relaxed))
+                    victim = it;
+            }
+            if (victim != m_entries.end()) break;
         }
-        if (oldest == m_entries.end()) return;
-        m_bytes -= (*oldest)->cost;
-        m_entries.erase(oldest);
+        if (victim == m_entries.end()) return;
+        m_bytes -= (*victim)->cost;
+        m_entries.erase(victim);
     }
 }
 
@@ -219,8 +327,6 @@ ProfileCacheStats ProfileCache::Stats() {
     stats.parses = m_parses.load(std::memory_order_relaxed);
     return stats;
 }
-
-}  // namespace
 
 ProfileLease LeaseProfile(const char* path) {
     if (!path || !*path) return ProfileLease();

@@ -3,8 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 
 namespace qml::posix {
@@ -38,10 +40,15 @@ class FileDescriptor {
     int m_fd;
 };
 
-// Reads to the end of the file; false on a read error or when more than limit bytes come.
-bool ReadAll(int fd, std::int64_t expected, std::string& bytes) {
+// Reads to the end of the file into read.bytes; false on a read error or when more than
+// kMaxProfileFileBytes bytes come. While what comes equals known, nothing is kept: the part
+// that matched is copied from known at the first difference.
+bool ReadAll(int fd, std::int64_t expected, const std::string* known, FileRead& read) {
+    std::string& bytes = read.bytes;
     bytes.clear();
-    bytes.reserve(static_cast<std::size_t>(expected) + 1);
+    bool matching = known && static_cast<std::int64_t>(known->size()) == expected;
+    std::size_t matched = 0;
+    if (!matching) bytes.reserve(static_cast<std::size_t>(expected) + 1);
     char chunk[65536];
     for (;;) {
         ssize_t n = ::read(fd, chunk, sizeof chunk);
@@ -49,10 +56,27 @@ bool ReadAll(int fd, std::int64_t expected, std::string& bytes) {
             if (errno == EINTR) continue;
             return false;
         }
-        if (n == 0) return true;
-        if (static_cast<std::int64_t>(bytes.size()) + n > kMaxProfileFileBytes) return false;
-        bytes.append(chunk, static_cast<std::size_t>(n));
+        if (n == 0) break;
+        std::size_t count = static_cast<std::size_t>(n);
+        if (matching) {
+            if (count <= known->size() - matched && std::memcmp(known->data() + matched, chunk, count) == 0) {
+                matched += count;
+                continue;
+            }
+            matching = false;
+            bytes.reserve(std::max(static_cast<std::size_t>(expected), matched + count) + 1);
+            bytes.assign(*known, 0, matched);
+        }
+        if (static_cast<std::int64_t>(bytes.size() + count) > kMaxProfileFileBytes) return false;
+        bytes.append(chunk, count);
     }
+    // A file cut short while it was read matched only a part of known.
+    if (matching && matched != known->size()) {
+        matching = false;
+        bytes.assign(*known, 0, matched);
+    }
+    read.sameAsKnown = matching;
+    return true;
 }
 
 }  // namespace
@@ -82,6 +106,12 @@ std::int64_t WallClockNs() {
     return Nanoseconds(now);
 }
 
+std::int64_t SteadyClockNs() {
+    struct timespec now;
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return Nanoseconds(now);
+}
+
 std::optional<FileStamp> StatRegularFile(const char* nativePath) {
     struct stat st;
     if (!nativePath || !*nativePath || ::stat(nativePath, &st) != 0 || !S_ISREG(st.st_mode))
@@ -89,22 +119,24 @@ std::optional<FileStamp> StatRegularFile(const char* nativePath) {
     return FileStamp::Of(st);
 }
 
-std::optional<FileRead> ReadRegularFile(const char* nativePath) {
+std::optional<FileRead> ReadRegularFile(const char* nativePath, const std::string* known) {
     if (!nativePath || !*nativePath) return std::nullopt;
     FileRead read;
     read.readStartNs = WallClockNs();
+    read.readStartSteadyNs = SteadyClockNs();
     // O_NONBLOCK: a path swapped for a FIFO after the caller's stat must not hang the open.
     FileDescriptor fd(::open(nativePath, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0) return std::nullopt;
     struct stat before;
     if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode)) return std::nullopt;
     if (before.st_size > kMaxProfileFileBytes) return std::nullopt;
-    if (!ReadAll(fd.get(), before.st_size, read.bytes)) return std::nullopt;
+    if (!ReadAll(fd.get(), before.st_size, known, read)) return std::nullopt;
     struct stat after;
     if (::fstat(fd.get(), &after) != 0) return std::nullopt;
+    read.readEndSteadyNs = SteadyClockNs();
     read.stamp = FileStamp::Of(after);
-    read.settled = FileStamp::Of(before) == read.stamp &&
-                   static_cast<std::int64_t>(read.bytes.size()) == read.stamp.size;
+    std::size_t size = read.sameAsKnown ? known->size() : read.bytes.size();
+    read.settled = FileStamp::Of(before) == read.stamp && static_cast<std::int64_t>(size) == read.stamp.size;
     return read;
 }
 

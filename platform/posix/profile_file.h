@@ -32,22 +32,29 @@ void SetFileTimeGranularityForTesting(std::int64_t granularityNs);
 constexpr std::int64_t kMaxProfileFileBytes = std::int64_t{256} << 20;
 
 struct FileRead {
-    std::string bytes;
+    std::string bytes;         // empty when sameAsKnown
+    bool sameAsKnown = false;  // the content equals the known bytes the read was given
     FileStamp stamp;
-    std::int64_t readStartNs = 0;  // wall clock just before the file was opened
-    bool settled = true;           // false when the file changed while it was being read
+    std::int64_t readStartNs = 0;        // wall clock just before the file was opened
+    std::int64_t readStartSteadyNs = 0;  // the steady clock at the same moment
+    std::int64_t readEndSteadyNs = 0;    // the steady clock once the stamp had been taken
+    bool settled = true;                 // false when the file changed while it was being read
 };
 
 // The wall clock in nanoseconds, the clock file times are taken from.
 std::int64_t WallClockNs();
+// A clock that only moves forward, whatever is done to the wall clock.
+std::int64_t SteadyClockNs();
 
 // stat of a path: the stamp when it names a regular file, nothing otherwise (missing, a
 // directory, a device, no permission to search its directories, a name too long).
 std::optional<FileStamp> StatRegularFile(const char* nativePath);
 
 // The whole content of a regular file, or nothing when it cannot be opened and read (or is
-// not a regular file, or is larger than kMaxProfileFileBytes).
-std::optional<FileRead> ReadRegularFile(const char* nativePath);
+// not a regular file, or is larger than kMaxProfileFileBytes). Given the bytes it is known to
+// have held (known), a content equal to them is compared as it is read and not kept: the read
+// then reports sameAsKnown and allocates nothing.
+std::optional<FileRead> ReadRegularFile(const char* nativePath, const std::string* known = nullptr);
 inline std::optional<FileRead> ReadRegularFile(const std::string& nativePath) {
     return ReadRegularFile(nativePath.c_str());
 }

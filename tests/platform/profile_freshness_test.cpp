@@ -1,17 +1,21 @@
 // The profile reader keeps parsed files, yet every edit is seen at the next call: edits that
 // change the size, same-size edits in quick succession, replacement, deletion, a directory in
-// the file's place; and inside a ProfileCallScope one snapshot per file.
+// the file's place; and inside a ProfileCallScope one snapshot per file. A file is parsed once
+// per change whatever its size and its times.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/posix/profile_cache.h"
 #include "platform/posix/profile_file.h"
@@ -243,6 +247,107 @@ TEST_F(ProfileFreshness, TheCacheKeepsABoundedNumberOfFiles) {
             EXPECT_EQ(Value(path, "S", "k"), std::to_string(i));
         }
     EXPECT_LE(qml::posix::GetProfileCacheStats().files, qml::posix::kMaxCachedFiles);
+}
+
+// A file larger than the cache's budget, or with a modification time in the future, is parsed
+// once per change and read no more once its times are settled; every edit is still seen,
+// also a quick same-size one that puts the future time back, on coarse file times too.
+TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
+    using qml::posix::ProfileCache;
+    constexpr std::int64_t kMarginNs = 300 * 1000 * 1000;
+    struct Case {
+        const char* name;
+        int paddingLines;  // 200 lines put the file well over the budget below
+        bool futureTime;
+        bool coarseTimes;  // times in steps of the margin
+        bool otherFileInTurn;
+    } const cases[] = {
+        {"small, future time", 0, true, false, false},
+        {"small, future time, coarse times", 0, true, true, false},
+        {"over the budget", 200, false, false, false},
+        {"over the budget, a small file in turn", 200, false, false, true},
+        {"over the budget, future time, coarse times", 200, true, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qml_test::TempDir dir;
+        ProfileCache cache({16, 4096, kMarginNs});
+        qml::posix::SetFileTimeGranularityForTesting(c.coarseTimes ? kMarginNs : 1);
+        std::string padding;
+        for (int i = 0; i < c.paddingLines; ++i) padding += "Padding line " + std::to_string(i) + "=text\r\n";
+        std::string file = dir.file("lang.lng");
+        std::string other = dir.file("other.ini");
+        qml_test::WriteFile(other, Entry("o"));
+        auto value = [&cache](const std::string& path) {
+            qml::posix::ProfileSnapshot profile = cache.Validate(path.c_str());
+            const qml::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
+            const qml::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
+            return entry ? std::string(entry->value) : std::string("<none>");
+        };
+        auto write = [&](const std::string& v) {
+            Overwrite(file, Entry(v) + padding);
+            if (!c.futureTime) return;
+            struct timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) + 86400, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        };
+        qml_test::WriteFile(file, "");
+        write("AAAA");
+        EXPECT_EQ(value(file), "AAAA");
+        write("BBBB");  // at once, same size, same future time
+        EXPECT_EQ(value(file), "BBBB");
+        std::this_thread::sleep_for(std::chrono::nanoseconds(kMarginNs) + std::chrono::milliseconds(100));
+        EXPECT_EQ(value(file), "BBBB");  // the check that settles it
+        qml::posix::ProfileCacheStats settled = cache.Stats();
+        for (int i = 0; i < 20; ++i) {
+            EXPECT_EQ(value(file), "BBBB");
+            if (c.otherFileInTurn) {
+                EXPECT_EQ(value(other), "o");
+            }
+        }
+        qml::posix::ProfileCacheStats later = cache.Stats();
+        EXPECT_EQ(later.parses - settled.parses, c.otherFileInTurn ? 1u : 0u);
+        EXPECT_EQ(later.reads - settled.reads, c.otherFileInTurn ? 1u : 0u);
+        write("CCCC");
+        EXPECT_EQ(value(file), "CCCC");
+        EXPECT_EQ(cache.Stats().parses - later.parses, 1u);
+        ASSERT_EQ(::unlink(file.c_str()), 0);
+        EXPECT_EQ(value(file), "<none>");
+        qml::posix::SetFileTimeGranularityForTesting(1);
+    }
+}
+
+// Threads that find the same edit at once read and parse the file once between them, and
+// every one of them answers from the edited file.
+TEST(ProfileCacheIdentity, ThreadsThatFindTheSameEditParseItOnce) {
+    constexpr int kThreads = 4;
+    qml_test::TempDir dir;
+    qml::posix::ProfileCache cache;
+    std::string padding;
+    for (int i = 0; i < 100000; ++i) padding += "Padding line " + std::to_string(i) + "=text\r\n";
+    std::string file = dir.file("shared.lng");
+    qml_test::WriteFile(file, Entry("before") + padding);
+    ASSERT_TRUE(cache.Validate(file.c_str()));
+    Overwrite(file, Entry("after") + padding);
+    std::uint64_t parses = cache.Stats().parses;
+
+    std::atomic<int> arrived{0};
+    std::atomic<int> seenAfter{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&] {
+            // Start together, or after a second at the latest.
+            ++arrived;
+            auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+            while (arrived.load() < kThreads && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::yield();
+            qml::posix::ProfileSnapshot profile = cache.Validate(file.c_str());
+            const qml::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
+            const qml::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
+            if (entry && entry->value == "after") ++seenAfter;
+        });
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(seenAfter.load(), kThreads);
+    EXPECT_EQ(cache.Stats().parses - parses, 1u);
 }
 
 }  // namespace
