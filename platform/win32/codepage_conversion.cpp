@@ -1,4 +1,5 @@
 // Texts between UTF-8 and a code page on Windows, through UTF-16 with the system's converters.
+#include <algorithm>
 #include <climits>
 #include <string>
 
@@ -13,17 +14,50 @@ UINT SystemCodePage(UINT codePage) {
     return codePage == kFileSystemCodePage ? CP_ACP : codePage;
 }
 
-// The text as UTF-16; bytes that are no character become U+FFFD. False when the system
-// cannot read the code page.
+// A UTF-16 conversion that refuses bytes that are no character; false for those.
+bool Decode(UINT codePage, const char* bytes, int length, std::wstring& wide) {
+    const int wideLength = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, nullptr, 0);
+    if (wideLength <= 0) return false;
+    const size_t start = wide.size();
+    wide.resize(start + static_cast<size_t>(wideLength));
+    if (::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, bytes, length, &wide[start], wideLength) ==
+        wideLength)
+        return true;
+    wide.resize(start);
+    return false;
+}
+
+// The bytes of the character that starts at text[i]: a lead byte and its follower, a UTF-8
+// sequence, or one byte.
+int CharacterLength(UINT codePage, std::string_view text, size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int length = 1;
+    if (codePage == CP_UTF8)
+        length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    else if (::IsDBCSLeadByteEx(codePage, lead))
+        length = 2;
+    return static_cast<int>(std::min<size_t>(static_cast<size_t>(length), text.size() - i));
+}
+
+// The text as UTF-16. Bytes that are no character become U+FFFD, one for each byte, as on
+// POSIX: the system's own choice of replacement differs between code pages. False when the
+// system cannot read the code page.
 bool ToWide(UINT codePage, std::string_view text, std::wstring& wide) {
     wide.clear();
     if (text.empty()) return true;
     if (text.size() > INT_MAX) return false;
-    const int length = static_cast<int>(text.size());
-    const int wideLength = ::MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
-    if (wideLength <= 0) return false;
-    wide.resize(static_cast<size_t>(wideLength));
-    return ::MultiByteToWideChar(codePage, 0, text.data(), length, &wide[0], wideLength) == wideLength;
+    if (Decode(codePage, text.data(), static_cast<int>(text.size()), wide)) return true;
+    if (!IsCodePageSupported(codePage)) return false;
+    for (size_t i = 0; i < text.size();) {
+        const int length = CharacterLength(codePage, text, i);
+        if (Decode(codePage, text.data() + i, length, wide)) {
+            i += static_cast<size_t>(length);
+        } else {
+            wide += L'\xFFFD';
+            ++i;
+        }
+    }
+    return true;
 }
 
 // The UTF-16 text in the code page, appended to out. UTF-8 takes no default character and no
