@@ -60,6 +60,11 @@ static intptr_t send(qml_hwnd window, unsigned message, uintptr_t wParam, intptr
 static void destroy(qml_hwnd window) {
     DestroyWindow((HWND)window);
 }
+/* Wine's LCMapStringA does not map Chinese characters between their two forms. */
+static int system_maps_chinese(void) {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return !(ntdll && GetProcAddress(ntdll, "wine_get_version"));
+}
 #else
 #define COMBO_ADD 0x0143
 #define COMBO_TEXT 0x0148
@@ -74,6 +79,9 @@ static intptr_t send(qml_hwnd window, unsigned message, uintptr_t wParam, intptr
 }
 static void destroy(qml_hwnd window) {
     qml_DestroyWindow(window);
+}
+static int system_maps_chinese(void) {
+    return 1;
 }
 #endif
 
@@ -174,8 +182,12 @@ int main(int argc, char** argv) {
     check_text("GB to Big5", text, "\xB0\xEA\xAD\xCC");
     check_number("detection", qml_CalcStringCodeType("\xB0\xEA\xAD\xCC", NULL), QML_LANGUAGE_BIG5);
     qml_SetGBAndBig5_Para(NULL, NULL);
-    qml_ConvertChineseScript_utf8("\xE5\x9B\xBD", QML_LANGUAGE_BIG5, text, sizeof text);
-    check_text("script to traditional", text, "\xE5\x9C\x8B");
+    if (system_maps_chinese()) {
+        qml_ConvertChineseScript_utf8("\xE5\x9B\xBD", QML_LANGUAGE_BIG5, text, sizeof text);
+        check_text("script to traditional", text, "\xE5\x9C\x8B");
+    } else {
+        printf("c_host: script conversion unchecked, the system does not map Chinese characters\n");
+    }
 
 #if !defined(_WIN32)
     check_number("host names", Log(1), 1);
