@@ -54,7 +54,7 @@ static qml_hwnd make_window(const char* className, const char* text, qml_hwnd pa
 static void window_text(qml_hwnd window, char* buffer, int size) {
     GetWindowTextA((HWND)window, buffer, size);
 }
-static intptr_t send(qml_hwnd window, unsigned message, uintptr_t wParam, intptr_t lParam) {
+static intptr_t send_message(qml_hwnd window, unsigned message, uintptr_t wParam, intptr_t lParam) {
     return SendMessageA((HWND)window, message, wParam, lParam);
 }
 static void destroy(qml_hwnd window) {
@@ -74,7 +74,7 @@ static qml_hwnd make_window(const char* className, const char* text, qml_hwnd pa
 static void window_text(qml_hwnd window, char* buffer, int size) {
     qml_GetWindowText(window, buffer, size);
 }
-static intptr_t send(qml_hwnd window, unsigned message, uintptr_t wParam, intptr_t lParam) {
+static intptr_t send_message(qml_hwnd window, unsigned message, uintptr_t wParam, intptr_t lParam) {
     return qml_SendMessage(window, message, wParam, lParam);
 }
 static void destroy(qml_hwnd window) {
@@ -146,10 +146,10 @@ int main(int argc, char** argv) {
     window_text(edit, text, sizeof text);
     check_text("edit field kept", text, "Open");
     combo = make_window("ComboBox", "", NULL);
-    send(combo, COMBO_ADD, 0, (intptr_t) "Open");
-    send(combo, COMBO_ADD, 0, (intptr_t) "Exit");
+    send_message(combo, COMBO_ADD, 0, (intptr_t) "Open");
+    send_message(combo, COMBO_ADD, 0, (intptr_t) "Exit");
     qml_ComboBoxTanslate(combo);
-    send(combo, COMBO_TEXT, 1, (intptr_t)text);
+    send_message(combo, COMBO_TEXT, 1, (intptr_t)text);
     check_text("combo item", text, "Quitter");
 
 #if !defined(_WIN32)
