@@ -41,7 +41,23 @@ echo "== Windows build"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGTest_DIR="$gtest/lib/cmake/GTest" -DQML_BUILD_EXAMPLES=OFF -DQML_BUILD_BENCH=OFF >/dev/null
 mapfile -t tests < <(cmake --build "$build" --target help | sed -n 's/^\.\.\. \(test_[A-Za-z0-9_]*\)$/\1/p' | sort -u)
-cmake --build "$build" -j"$jobs" --target quorvelml quorvel-ml "${tests[@]}"
+cmake --build "$build" -j"$jobs" --target quorvelml quorvel-ml qml_c_host "${tests[@]}"
+
+# ---- the C interface in the DLL's export table ------------------------------------------------
+# Every function of the C header (its POSIX-only window-system block aside) is exported under
+# its plain name, and no internal name of the C interface's adapters is.
+echo "== exports of quorvelml.dll"
+exports=$(x86_64-w64-mingw32-objdump -p "$build/quorvelml.dll")
+mapfile -t c_functions < <(sed '/^#if !defined(_WIN32)/,/^#endif/d' include/quorvel/multilanguage_c.h |
+  tr '\n' ' ' | grep -o 'QML_API [^;(]*(' | grep -o 'qml_[A-Za-z0-9_]*' | sort -u)
+missing=()
+for f in "${c_functions[@]}" qml_version; do
+  grep -Eq "\] ${f}\$" <<<"$exports" || missing+=("$f")
+done
+export_failure=""
+if ((${#missing[@]})); then export_failure="missing ${missing[*]}"; fi
+if grep -q "_ZN3qml4capi" <<<"$exports"; then export_failure+=" internal adapters exported"; fi
+echo "${#c_functions[@]} C functions checked"
 
 # ---- a private display and a fresh Wine prefix -----------------------------------------------
 scratch=$(mktemp -d)
@@ -90,6 +106,10 @@ for locale in zh_TW.UTF-8 zh_CN.UTF-8; do
   run "test_win32 ($locale)" env LC_ALL=$locale wine "$root/$build/test_win32.exe" --gtest_brief=1 \
     --gtest_filter='UserLocale.*'
 done
+# The C99 host, with the sample languages as a Windows path.
+run "qml_c_host" env LC_ALL=en_US.UTF-8 wine "$root/$build/tests/c_interface/qml_c_host.exe" \
+  "$(winepath -w "$root/examples/lang")"
+if [ -n "$export_failure" ]; then echo "quorvelml.dll exports: $export_failure" >&2; failed+=("exports"); fi
 # The tool: one translation from the sample language directory. The DLL is found in the
 # working directory, as for the tests.
 echo "== quorvel-ml"
