@@ -54,6 +54,10 @@ void WriteFileSafely(const std::string& path, const std::string& bytes) {
         }
     }
     std::error_code error;
+    // The new file keeps the permissions of the one it replaces.
+    const fs::file_status old = fs::status(path, error);
+    if (!error && fs::exists(old)) fs::permissions(temporary, old.permissions(), error);
+    error.clear();
     fs::rename(temporary, path, error);
     if (error) {
         std::remove(temporary.c_str());

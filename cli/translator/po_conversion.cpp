@@ -159,7 +159,9 @@ std::string ExportPo(const LanguageDocument& document, int codePage) {
         const std::string bytes = line.text + (line.end == expectedEnd ? "" : line.end);
         std::string section, key, value;
         bool entry = false;
-        if (line.kind == DocumentLine::kEntry && line.read && line.hasValue) {
+        if (line.key.empty()) {
+            // "=value" names no key; PO keeps its empty msgid for the header.
+        } else if (line.kind == DocumentLine::kEntry && line.read && line.hasValue) {
             entry = true;
         } else if (line.kind == DocumentLine::kPlaceholder && !line.sectionRepeat &&
                    !document.Find(line.section, line.key)) {

@@ -1,6 +1,6 @@
 // The example console: sets the library up as an application does and shows its texts.
-// With --lookups it also prints every key the library looks up ("lookup<TAB>section<TAB>key"),
-// which the translator tools' tests compare with what extract finds in this source tree.
+// With --lookups it also prints every key the library looks up ("lookup<TAB>section<TAB>key<TAB>found or
+// missing"), which the translator tools' tests compare with what extract finds in this source tree.
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
     Set_MultiLanguage_Para(argv[1], std::atoi(argv[2]), PrintLogLine, nullptr);
     if (argc > 3 && std::strcmp(argv[3], "--lookups") == 0) {
         quorvel::SetLookupObserver(
-            [](const char* key, const char* section, bool, void*) {
-                if (*key) std::printf("lookup\t%s\t%s\n", section, key);
+            [](const char* key, const char* section, bool found, void*) {
+                if (*key) std::printf("lookup\t%s\t%s\t%s\n", section, key, found ? "found" : "missing");
             },
             nullptr);
     }
