@@ -12,7 +12,13 @@ int RunPoExport(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError("po-export needs one language FILE");
     const LanguageFile file = DescribeLanguageFile(args.positional[0]);
     const LanguageDocument document = LanguageDocument::Parse(ReadFileBytes(file.path));
-    WriteOutput(args.Get("output", "-"), ExportPo(document, CodePageOf(file, document)));
+    std::string po;
+    try {
+        po = ExportPo(document, CodePageOf(file, document));
+    } catch (const UsageError& error) {  // a code page this system cannot convert
+        throw RunError(file.path + ": " + error.what());
+    }
+    WriteOutput(args.Get("output", "-"), po);
     return 0;
 }
 
@@ -21,7 +27,13 @@ int RunPoImport(const Arguments& args) {
     const int codePage = args.Has("code-page") ? ParseNumber(args.Get("code-page"), "--code-page") : 0;
     if (args.Has("code-page") && codePage <= 0) throw UsageError("--code-page needs a code page number");
     const std::string& path = args.positional[0];
-    WriteOutput(args.Get("output", "-"), ImportPo(ReadFileBytes(path), path, codePage));
+    std::string language;
+    try {
+        language = ImportPo(ReadFileBytes(path), path, codePage);
+    } catch (const UsageError& error) {
+        throw RunError(path + ": " + error.what());
+    }
+    WriteOutput(args.Get("output", "-"), language);
     return 0;
 }
 

@@ -15,6 +15,9 @@ int RunUpdate(const Arguments& args) {
     if (!args.dir) throw UsageError("update needs --dir DIR: the language directory to change");
     const std::vector<ExtractedKey> keys = KeysOfArguments(args, "update");
     const bool dryRun = args.Has("dry-run");
+    // Every file is read and merged before the first is written: a file that cannot be read
+    // stops the update with nothing changed.
+    std::vector<std::pair<std::string, std::string>> writes;
     for (const LanguageFile& file : LanguageFilesOfArguments(args, false)) {
         const std::string before = ReadFileBytes(file.path);
         LanguageDocument document = LanguageDocument::Parse(before);
@@ -48,8 +51,9 @@ int RunUpdate(const Arguments& args) {
             std::printf("%s:%d: unused: [%s] %s\n", file.path.c_str(), line->number, line->section.c_str(),
                         line->key.c_str());
         const std::string after = document.Serialize();
-        if (!dryRun && after != before) WriteFileSafely(file.path, after);
+        if (!dryRun && after != before) writes.emplace_back(file.path, after);
     }
+    for (const auto& write : writes) WriteFileSafely(write.first, write.second);
     if (std::fflush(stdout) != 0) throw RunError("standard output: write error");
     return 0;
 }

@@ -177,8 +177,9 @@ class Collector {
         return steady;
     }
 
-    void AddPhrase(const Pattern& pattern, int line) {
-        const std::string source = Fill(pattern, "%s");
+    // source: the English text as the sources write it (default: the text with "%s" for holes).
+    void AddPhrase(const Pattern& pattern, int line, std::string source = "") {
+        if (source.empty()) source = Fill(pattern, "%s");
         for (const std::string& key : SteadyKeys(pattern, line, true)) Add(kPhraseSection, key, line, source);
     }
 
@@ -244,13 +245,13 @@ void ExtractCall(const SourceCall& call, Collector& collector) {
     const std::string& f = call.function;
     auto lineOf = [&](size_t index) { return index < a.size() && a[index].line ? a[index].line : call.line; };
     if (f == "GetMultiLngText_ByAutoPart" || f == "GetMultiLngText_ByAutoPartV") {
-        if (IsLiteral(a, 2)) collector.AddPhrase(FromFormat(a[2].text, a, 3), lineOf(2));
+        if (IsLiteral(a, 2)) collector.AddPhrase(FromFormat(a[2].text, a, 3), lineOf(2), a[2].text);
     } else if (f == "GetMultiLngTextForUI") {
         if (IsLiteral(a, 0)) collector.AddCaption(a[0].text, lineOf(0));
     } else if (f == "GetMLFormatString" || f == "GetMLFormatStringV") {
         if (IsLiteral(a, 2)) collector.AddTemplate(a[2].text, lineOf(2));
         // The argument text is translated as a text of its own.
-        if (IsLiteral(a, 3)) collector.AddPhrase(FromFormat(a[3].text, a, 4), lineOf(3));
+        if (IsLiteral(a, 3)) collector.AddPhrase(FromFormat(a[3].text, a, 4), lineOf(3), a[3].text);
     } else if (f == "GetMultiLanguageText") {
         if (!IsLiteral(a, 0)) return;
         if (IsLiteral(a, 3))
@@ -262,14 +263,14 @@ void ExtractCall(const SourceCall& call, Collector& collector) {
         for (size_t i = 0; i < 2; ++i)
             if (IsLiteral(a, i)) collector.AddPhrase(Fixed(a[i].text), lineOf(i));
     } else if (f == "LogML" || f == "LogMLV") {
-        if (IsLiteral(a, 1)) collector.AddPhrase(FromFormat(a[1].text, a, 2), lineOf(1));
+        if (IsLiteral(a, 1)) collector.AddPhrase(FromFormat(a[1].text, a, 2), lineOf(1), a[1].text);
     } else if (f == "MsgBoxML" || f == "MsgBoxMLV") {
         // The title names the application before the caption; a null caption is "Message Prompt".
         if (IsLiteral(a, 1) || (a.size() > 1 && a[1].kind == CallArgument::kNull))
             collector.AddPhrase(Join({Fixed("["), Hole(), Fixed("] - "),
                                       IsLiteral(a, 1) ? Fixed(a[1].text) : Fixed("Message Prompt")}),
                                 lineOf(1));
-        if (IsLiteral(a, 3)) collector.AddPhrase(FromFormat(a[3].text, a, 4), lineOf(3));
+        if (IsLiteral(a, 3)) collector.AddPhrase(FromFormat(a[3].text, a, 4), lineOf(3), a[3].text);
     } else if (f == "OutNewObjectFailed") {
         collector.AddPhrase(
             Join({Fixed("Create object failed, memory {not enough}, object name : "), TextOf(a, 0)}),
