@@ -149,7 +149,7 @@ class Collector {
     }
 
     void Add(const std::string& section, const std::string& key, int line, const std::string& source) {
-        if (!Storable(key)) {
+        if (!StorableKey(key)) {
             Warn(line, "the key '" + key + "' cannot be written in a language file; left out");
             return;
         }
@@ -203,12 +203,6 @@ class Collector {
     }
 
   private:
-    static bool Storable(const std::string& key) {
-        const std::string trimmed = TrimBlanks(key);
-        return !trimmed.empty() && trimmed[0] != ';' && trimmed[0] != '[' &&
-               key.find_first_of(std::string("=\r\n\0", 4)) == std::string::npos;
-    }
-
     Extraction& m_extraction;
     std::string m_file;
     std::set<std::tuple<std::string, std::string, int>> m_seen;
@@ -340,6 +334,12 @@ void ExtractFile(const fs::path& path, Extraction& extraction) {
 
 }  // namespace
 
+bool StorableKey(const std::string& key) {
+    const std::string trimmed = TrimBlanks(key);
+    return !trimmed.empty() && trimmed[0] != ';' && trimmed[0] != '[' &&
+           key.find_first_of(std::string("=\r\n\0", 4)) == std::string::npos;
+}
+
 Extraction ExtractKeys(const std::vector<std::string>& paths) {
     Extraction extraction;
     for (const std::string& given : paths) {
@@ -399,6 +399,8 @@ std::vector<ExtractedKey> ParseKeyList(const std::string& text, const std::strin
         key.line = std::atoi(line.substr(colon + 1, tab - colon - 1).c_str());
         key.section = line.substr(tab + 1, second - tab - 1);
         key.key = line.substr(second + 1);
+        if (!StorableKey(key.key) || TrimBlanks(key.section).empty())
+            throw RunError(name + ":" + std::to_string(number) + ": a key that a language file cannot hold");
         keys.push_back(key);
     }
     return keys;

@@ -23,6 +23,10 @@ struct Extraction {
 // Files are read whatever their name; directories are walked for C and C++ sources and .rc files.
 Extraction ExtractKeys(const std::vector<std::string>& paths);
 
+// Whether a language file can hold the key: not empty, no '=' or line break, not read as a
+// comment or a section line.
+bool StorableKey(const std::string& key);
+
 // The keys, each once per section, in the order they first occur.
 std::vector<ExtractedKey> DistinctKeys(const std::vector<ExtractedKey>& keys);
 

@@ -36,7 +36,8 @@ std::string FromUtf8(const std::string& utf8, int codePage) {
 }
 
 // A line (and an end that differs from the usual one) for a "#." comment: UTF-8 text, C-like
-// escapes for controls, and \xHH for bytes of the code page that have no UTF-8 form.
+// escapes for controls and for blanks at either end, and \xHH for bytes of the code page that have no UTF-8
+// form.
 std::string EncodeLine(const std::string& bytes, int codePage) {
     std::string utf8;
     const bool convertible = ToUtf8(bytes, codePage, utf8);
@@ -57,7 +58,8 @@ std::string EncodeLine(const std::string& bytes, int codePage) {
             out += "\\t";
         } else if (c == '@' && i == 0) {
             out += "\\@";
-        } else if (c < 0x20 || c == 0x7F || (c >= 0x80 && !convertible) || (c == ' ' && i >= trailing)) {
+        } else if (c < 0x20 || c == 0x7F || (c >= 0x80 && !convertible) ||
+                   (c == ' ' && (i == 0 || i >= trailing))) {
             std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
             out += escaped;
         } else {
