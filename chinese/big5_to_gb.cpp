@@ -121,7 +121,7 @@ bool MapToTraditional(const std::string& output, std::string& mapped) {
 }  // namespace
 
 void CGBAndBig5::BigtoGB() {
-    if (!qml::ConversionIsOn()) return;
+    if (!m_bConversionOn) return;
     m_lLineNumber = CalLineNumber();
     if (m_strText == "\n") return;
 

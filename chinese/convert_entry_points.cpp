@@ -24,9 +24,10 @@ namespace qml {
 
 class ConverterAccess {
   public:
-    // The converted text, read straight from the converter. The caller holds the conversion lock.
+    // The converted text, read straight from the converter.
+    // The caller holds the conversion lock and has seen the switch on.
     static std::string Convert(CGBAndBig5& converter, const char* text, size_t length, char direction) {
-        converter.Translate(text, length, direction);
+        converter.Translate(text, length, direction, true);
         converter.TrimTrailingLineBreaks();  // as GetText does, without a copy
         return converter.m_strText;
     }
@@ -56,6 +57,7 @@ CString GBAndBig5Convert(const char* text, char direction) {
     size_t first = 0;
     while (first < length && IsWhiteSpace(body[first])) ++first;
     while (length > first && IsWhiteSpace(body[length - 1])) --length;
+    // The switch is read here and nowhere else in this conversion.
     if (!qml::ConversionIsOn()) return CString(body + first, static_cast<int>(length - first));
 
     std::string result;

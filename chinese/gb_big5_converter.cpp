@@ -23,11 +23,12 @@ HGLOBAL LoadTable(HMODULE module, unsigned short id, std::size_t size) {
 }  // namespace
 
 CGBAndBig5::CGBAndBig5() : m_strText("\n") {
-    if (qml::ConversionIsOn()) {
+    const bool on = qml::ConversionIsOn();
+    if (on) {
         m_arrLines.RemoveAll();
         m_lLineNumber = CalLineNumber();
     }
-    m_bTablesLoaded = LoadResource();
+    m_bTablesLoaded = on ? LoadResource() : 1;
 }
 
 CGBAndBig5::~CGBAndBig5() {
@@ -78,8 +79,8 @@ long CGBAndBig5::CalLineNumber() {
     return m_arrLines.GetSize();
 }
 
+// The caller has seen the switch on.
 int CGBAndBig5::LoadResource() {
-    if (!qml::ConversionIsOn()) return 1;
     HMODULE module = qml::ModuleInstance();
     m_hGB2BigRes = LoadTable(module, qml::kGbToBig5ResourceId, qml::kGbToBig5TableSize);
     if (m_hGB2BigRes == nullptr) return 0;

@@ -112,7 +112,7 @@ void ConvertLine(const unsigned char* full, const char* line, size_t length, cha
 }  // namespace
 
 void CGBAndBig5::GBtoBig() {
-    if (!qml::ConversionIsOn()) return;
+    if (!m_bConversionOn) return;
     m_lLineNumber = CalLineNumber();
     if (m_strText == "\n") return;
     // Without the table the conversion stops at the first line that is not empty, and every

@@ -24,14 +24,17 @@ int DetectCodeTypeOf(const char* text, size_t length, int system, std::string& d
 }  // namespace
 
 int CGBAndBig5::Translate(const char* text, char direction) {
-    return Translate(text, text ? std::strlen(text) : 0, direction);
+    return Translate(text, text ? std::strlen(text) : 0, direction, qml::ConversionIsOn());
 }
 
-int CGBAndBig5::Translate(const char* text, size_t length, char direction) {
+// The switch is read once by the caller: a host that flips it meanwhile cannot stop the
+// conversion half-way and leave the lines of an earlier text to be reassembled.
+int CGBAndBig5::Translate(const char* text, size_t length, char direction, bool conversionOn) {
     m_strText.clear();
+    m_bConversionOn = conversionOn;
     if (text == nullptr || length == 0) return 1;
     int system = 0;
-    if (!qml::GetSystemCodeType(system) || !qml::ConversionIsOn()) {
+    if (!qml::GetSystemCodeType(system) || !conversionOn) {
         m_strText.assign(text, length);
         return 1;
     }

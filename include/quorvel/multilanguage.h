@@ -192,7 +192,8 @@ class QML_API CGBAndBig5 {
     // the text directly. A friend class, not the exported function, so that programs using
     // the DLL see no second, unexported declaration of it.
     friend class qml::ConverterAccess;
-    int Translate(const char* text, std::size_t length, char direction);
+    // conversionOn: the switch as the caller read it, once for the whole conversion.
+    int Translate(const char* text, std::size_t length, char direction, bool conversionOn);
     // What GetText does to the text before it is read: trailing LFs, then CRs, go.
     void TrimTrailingLineBreaks();
 
@@ -203,6 +204,8 @@ class QML_API CGBAndBig5 {
     void FreeResource();
 
     int m_bTablesLoaded = 0;
+    // The switch as the conversion in progress read it.
+    bool m_bConversionOn = false;
     long m_lLineNumber = 0;
     std::string m_strText;
     LineArray m_arrLines;
