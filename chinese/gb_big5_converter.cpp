@@ -28,6 +28,7 @@ CGBAndBig5::CGBAndBig5() : m_strText("\n") {
         m_arrLines.RemoveAll();
         m_lLineNumber = CalLineNumber();
     }
+    // While the switch is off nothing is loaded; the first conversion with it on loads.
     m_bTablesLoaded = on ? LoadResource() : 1;
 }
 
@@ -79,8 +80,9 @@ long CGBAndBig5::CalLineNumber() {
     return m_arrLines.GetSize();
 }
 
-// The caller has seen the switch on.
+// Looks for the tables, once for the life of the object; the caller has seen the switch on.
 int CGBAndBig5::LoadResource() {
+    m_bTablesSought = true;
     HMODULE module = qml::ModuleInstance();
     m_hGB2BigRes = LoadTable(module, qml::kGbToBig5ResourceId, qml::kGbToBig5TableSize);
     if (m_hGB2BigRes == nullptr) return 0;

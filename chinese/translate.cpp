@@ -38,6 +38,9 @@ int CGBAndBig5::Translate(const char* text, size_t length, char direction, bool 
         m_strText.assign(text, length);
         return 1;
     }
+    // An object made while the switch was off has not looked for its tables yet. Callers hold
+    // the conversion lock, so they are looked for once.
+    if (!m_bTablesSought) m_bTablesLoaded = LoadResource();
 
     m_strText.assign(text, length);
     if (m_strText.back() != '\n') m_strText += "\r\n";

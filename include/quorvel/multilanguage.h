@@ -204,6 +204,9 @@ class QML_API CGBAndBig5 {
     void FreeResource();
 
     int m_bTablesLoaded = 0;
+    // Whether the tables were looked for: not while the switch was off, so the first
+    // conversion with the switch on loads them.
+    bool m_bTablesSought = false;
     // The switch as the conversion in progress read it.
     bool m_bConversionOn = false;
     long m_lLineNumber = 0;

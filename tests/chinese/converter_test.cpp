@@ -116,12 +116,15 @@ TEST(MissingTables, LeaveTheLinesUnconverted) {
     EXPECT_EQ(Hex(Gb2Big(Bytes("B9FA").c_str())), "B0EA");
 }
 
-TEST(MissingTables, AnObjectMadeWhileTheConversionIsOffHasNone) {
+// The switch turned off while the first conversion makes the converter: the next conversion
+// with the switch on finds the tables, and so do all after it.
+TEST(MissingTables, AnObjectMadeWhileTheConversionIsOffLoadsThemWhenItIsOn) {
     ConversionSettings settings(LANGUAGE_TYPE_GB, 0);
     ASSERT_NE(CGBAndBig5::GetInstance(), nullptr);
     settings.SetSwitch(1);
-    EXPECT_EQ(Hex(Gb2Big(Bytes("B9FA").c_str())), "B9FA");
-    EXPECT_EQ(Hex(Big2Gb(Bytes("B0EA").c_str())), "B0EA");
+    EXPECT_EQ(Hex(Gb2Big(Bytes("B9FA").c_str())), "B0EA");
+    EXPECT_EQ(Hex(Big2Gb(Bytes("A4A4").c_str())), "D6D0");
+    EXPECT_EQ(Hex(GBAndBig5Convert(Bytes("A4A4").c_str(), 0)), "D6D0");
 }
 
 TEST(ConverterObject, TranslateKeepsTheTextAndItsLines) {
