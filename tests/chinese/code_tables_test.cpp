@@ -38,6 +38,8 @@ TEST(CodeTables, AreResourcesOfTheLibrarysOwnModule) {
     ASSERT_NE(qml::ModuleInstance(), nullptr);
     EXPECT_EQ(LoadTable(qml::kBig5ToGbResourceId).size, 35908u);
     EXPECT_EQ(LoadTable(qml::kGbToBig5ResourceId).size, 16544u);
+    EXPECT_EQ(LoadTable(qml::kBig5ToCp936ResourceId).size, qml::kBig5ToCp936TableSize);
+    EXPECT_EQ(LoadTable(qml::kCp936ToBig5ResourceId).size, qml::kCp936ToBig5TableSize);
     // Another module, another type or another id has no such resource. (On Windows a null
     // module is the program itself, which carries the tables when it links the library.)
 #if !defined(_WIN32)
@@ -48,7 +50,7 @@ TEST(CodeTables, AreResourcesOfTheLibrarysOwnModule) {
         nullptr);
     EXPECT_EQ(qml::os::GetLastError(), ERROR_RESOURCE_TYPE_NOT_FOUND);
     EXPECT_EQ(
-        qml::os::FindResourceA(qml::ModuleInstance(), qml::os::IntResource(11009), qml::os::RcDataType()),
+        qml::os::FindResourceA(qml::ModuleInstance(), qml::os::IntResource(11011), qml::os::RcDataType()),
         nullptr);
     EXPECT_EQ(qml::os::GetLastError(), ERROR_RESOURCE_NAME_NOT_FOUND);
 }
