@@ -81,17 +81,28 @@ long CGBAndBig5::CalLineNumber() {
 }
 
 // Looks for the tables, once for the life of the object; the caller has seen the switch on.
+// 0 at the first table that is missing.
 int CGBAndBig5::LoadResource() {
     m_bTablesSought = true;
     HMODULE module = qml::ModuleInstance();
-    m_hGB2BigRes = LoadTable(module, qml::kGbToBig5ResourceId, qml::kGbToBig5TableSize);
-    if (m_hGB2BigRes == nullptr) return 0;
-    m_pGB2BigTable = static_cast<const unsigned char*>(qml::os::LockResource(m_hGB2BigRes));
-    if (m_pGB2BigTable == nullptr) return 0;
-    m_hBig2GBRes = LoadTable(module, qml::kBig5ToGbResourceId, qml::kBig5ToGbTableSize);
-    if (m_hBig2GBRes == nullptr) return 0;
-    m_pBig2GBTable = static_cast<const unsigned char*>(qml::os::LockResource(m_hBig2GBRes));
-    if (m_pBig2GBTable == nullptr) return 0;
+    struct Table {
+        unsigned short id;
+        std::size_t size;
+        HGLOBAL& handle;
+        const unsigned char*& data;
+    };
+    const Table tables[] = {
+        {qml::kGbToBig5ResourceId, qml::kGbToBig5TableSize, m_hGB2BigRes, m_pGB2BigTable},
+        {qml::kBig5ToGbResourceId, qml::kBig5ToGbTableSize, m_hBig2GBRes, m_pBig2GBTable},
+        {qml::kBig5ToCp936ResourceId, qml::kBig5ToCp936TableSize, m_hBig2Cp936Res, m_pBig2Cp936Table},
+        {qml::kCp936ToBig5ResourceId, qml::kCp936ToBig5TableSize, m_hCp9362BigRes, m_pCp9362BigTable},
+    };
+    for (const Table& table : tables) {
+        table.handle = LoadTable(module, table.id, table.size);
+        if (table.handle == nullptr) return 0;
+        table.data = static_cast<const unsigned char*>(qml::os::LockResource(table.handle));
+        if (table.data == nullptr) return 0;
+    }
     return 1;
 }
 

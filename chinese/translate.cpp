@@ -44,6 +44,8 @@ int CGBAndBig5::Translate(const char* text, size_t length, char direction, bool 
 
     m_strText.assign(text, length);
     if (m_strText.back() != '\n') m_strText += "\r\n";
+    // The conversions split the text into lines, convert them and put them together again,
+    // every line ending with CR LF, in one walk.
     if (direction == 1) {
         BigtoGB();
     } else if (direction == 2) {
@@ -53,20 +55,11 @@ int CGBAndBig5::Translate(const char* text, size_t length, char direction, bool 
         if (system != LANGUAGE_TYPE_BIG5 && system != LANGUAGE_TYPE_GB) return 1;
         const int codeType = DetectCodeTypeOf(text, length, system, m_strDetection);
         if (codeType == system || (codeType != LANGUAGE_TYPE_BIG5 && codeType != LANGUAGE_TYPE_GB)) return 1;
-        m_lLineNumber = CalLineNumber();
         if (codeType == LANGUAGE_TYPE_BIG5) {
             BigtoGB();
         } else {
             GBtoBig();
         }
-    }
-
-    // Every line comes back with CR LF.
-    m_strText.clear();
-    m_strText.reserve(m_arrLines.TextLength() + 2 * static_cast<size_t>(m_lLineNumber));
-    for (long i = 0; i < m_lLineNumber; ++i) {
-        m_strText.append(m_arrLines.Data(static_cast<int>(i)), m_arrLines.Length(static_cast<int>(i)));
-        m_strText += "\r\n";
     }
     FreeResource();
     return 1;
