@@ -33,16 +33,14 @@ void MakeBig5Cells(const unsigned char* table, std::vector<unsigned char>& cells
 // the lines only come back split and put together again.
 void CGBAndBig5::BigtoGB() {
     if (!m_bConversionOn) return;
-    try {
-        const unsigned char* cells = nullptr;
-        if (m_pBig2Cp936Table != nullptr) {
+    const unsigned char* cells = nullptr;
+    if (m_pBig2Cp936Table != nullptr) {
+        try {
             if (m_arrBig5Cells.empty()) MakeBig5Cells(m_pBig2Cp936Table, m_arrBig5Cells);
             cells = m_arrBig5Cells.data();
+        } catch (const std::bad_alloc&) {
+            m_arrBig5Cells.clear();  // out of memory: nothing is converted
         }
-        m_lLineNumber = qml::ConvertLines(m_strText, cells, m_strConverted);
-    } catch (const std::bad_alloc&) {
-        m_arrBig5Cells.clear();
-        return;  // out of memory: the text stays as it is
     }
-    m_strText.swap(m_strConverted);
+    ConvertSource(cells);
 }

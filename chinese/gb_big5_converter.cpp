@@ -1,8 +1,10 @@
 // The converter object: its text, the split into lines and the code tables it uses in place.
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "chinese/code_tables.h"
+#include "chinese/converted_lines.h"
 #include "chinese/conversion_settings.h"
 #include "module/module_instance.h"
 #include "platform/resource.h"
@@ -42,8 +44,10 @@ CString CGBAndBig5::GetText() {
 }
 
 void CGBAndBig5::TrimTrailingLineBreaks() {
-    m_strText.erase(m_strText.find_last_not_of('\n') + 1);  // npos + 1 erases everything
-    m_strText.erase(m_strText.find_last_not_of('\r') + 1);
+    size_t length = m_strText.size();
+    while (length > 0 && m_strText[length - 1] == '\n') --length;
+    while (length > 0 && m_strText[length - 1] == '\r') --length;
+    m_strText.resize(length);
 }
 
 int CGBAndBig5::GetTextLength() {
@@ -104,6 +108,19 @@ int CGBAndBig5::LoadResource() {
         if (table.data == nullptr) return 0;
     }
     return 1;
+}
+
+void CGBAndBig5::ConvertSource(const unsigned char* cells) {
+    try {
+        m_lLineNumber = qml::ConvertLines(m_pSource, m_nSource, cells, m_strText);
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the text as it came, if even that fits.
+        try {
+            m_strText.assign(m_pSource, m_nSource);
+        } catch (const std::bad_alloc&) {
+            m_strText.clear();
+        }
+    }
 }
 
 // The tables belong to the module and stay loaded for the life of the object.

@@ -59,16 +59,14 @@ void MakeGbCells(const unsigned char* gbToBig5, const unsigned char* cp936ToBig5
 // and the lines only come back split and put together again.
 void CGBAndBig5::GBtoBig() {
     if (!m_bConversionOn) return;
-    try {
-        const unsigned char* cells = nullptr;
-        if (m_pGB2BigTable != nullptr && m_pCp9362BigTable != nullptr) {
+    const unsigned char* cells = nullptr;
+    if (m_pGB2BigTable != nullptr && m_pCp9362BigTable != nullptr) {
+        try {
             if (m_arrGbCells.empty()) MakeGbCells(m_pGB2BigTable, m_pCp9362BigTable, m_arrGbCells);
             cells = m_arrGbCells.data();
+        } catch (const std::bad_alloc&) {
+            m_arrGbCells.clear();  // out of memory: nothing is converted
         }
-        m_lLineNumber = qml::ConvertLines(m_strText, cells, m_strConverted);
-    } catch (const std::bad_alloc&) {
-        m_arrGbCells.clear();
-        return;  // out of memory: the text stays as it is
     }
-    m_strText.swap(m_strConverted);
+    ConvertSource(cells);
 }

@@ -182,6 +182,9 @@ class QML_API CGBAndBig5 {
     long CalLineNumber();
     void BigtoGB();
     void GBtoBig();
+    // The source text converted through the cells (none: no pair is replaced) into m_strText,
+    // its lines put together again.
+    void ConvertSource(const unsigned char* cells);
     int LoadResource();
     void FreeResource();
 
@@ -204,8 +207,11 @@ class QML_API CGBAndBig5 {
     HGLOBAL m_hCp9362BigRes = nullptr;
     const unsigned char* m_pBig2Cp936Table = nullptr;
     const unsigned char* m_pCp9362BigTable = nullptr;
-    // Working buffers, kept from one conversion to the next.
-    std::string m_strConverted;
+    // The text that BigtoGB and GBtoBig convert into m_strText, read in place while Translate
+    // runs; as far as they are concerned it ends with a line break.
+    const char* m_pSource = nullptr;
+    std::size_t m_nSource = 0;
+    // Scratch space of the detection, kept from one conversion to the next.
     std::string m_strDetection;
     // What replaces each pair of a lead of 0x80 or above and any byte after it, one cell per
     // direction, made from the tables at the first conversion in that direction.
