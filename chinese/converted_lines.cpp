@@ -66,12 +66,12 @@ long ConvertLines(const char* text, std::size_t length, const unsigned char* cel
             *to++ = *at++;  // a lead that is none here
             continue;
         }
-        while (end - at >= 8 && EightPlainBytes(at)) {
+        if (end - at >= 8 && EightPlainBytes(at)) {
             std::memcpy(to, at, 8);
             to += 8;
             at += 8;
+            continue;  // the next byte may lead a pair
         }
-        if (at == end) break;
         const unsigned char byte = *at++;
         if (byte == '\n') {
             output.MakeRoom(2, static_cast<std::size_t>(end - at));

@@ -25,6 +25,7 @@ TEST(Big5ToGb, ConvertsEachPairInOneStep) {
     const Case cases[] = {
         {"A4A4 A4E5", "D6D0 CEC4", "中文 is the same in both"},
         {"B0EA ADCC", "87F8 8283", "國們 stay themselves, in code page 936's extension"},
+        {"6162636465666768 69 B0EA 6A", "6162636465666768 69 87F8 6A", "a pair after a run of letters"},
         {"A3C0", "A1A1", "unassigned: the ideographic space"},
         {"A17F", "A17F", "a trail byte Big5 does not use"},
         {"68 65 6C 6C 6F", "68 65 6C 6C 6F", "ASCII passes"},
@@ -46,6 +47,7 @@ TEST(GbToBig5, ConvertsPunctuationThenTheTable) {
     ConversionSettings settings(LANGUAGE_TYPE_BIG5, 1);
     const Case cases[] = {
         {"B9FA C3C7", "B0EA ADCC", "国们 become 國們"},
+        {"6162636465666768 B9FA 6A", "6162636465666768 B0EA 6A", "a pair after a run of letters"},
         {"B0A1", "B0DA", "啊 is in both"},
         {"A1A1 41", "A140 41", "the ideographic space, through the table"},
         {"A1B0 A1B1", "A175 A176", "quotation marks become corner brackets"},
