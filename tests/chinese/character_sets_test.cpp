@@ -118,7 +118,8 @@ TEST(Big5ToGb, EveryBig5CharacterAsItselfWhereCodePage936HoldsIt) {
         }
     }
     EXPECT_TRUE(Big2Gb(line.c_str()).str() == expectedLine) << "in one line as one by one";
-    // Big5 has 13,053 hanzi and 441 symbols; nearly all of them are in code page 936.
+    // Code page 950 has some 13,900 double-byte characters; all but a few hundred of them
+    // (user-defined ones above all) are in code page 936. Checks that the walk saw them.
     EXPECT_GT(held, 13000);
     // Characters that are traditional and also the simplified form of another (里 of 裡, 机 of
     // 機) come back as that other: a little over a hundred.
@@ -155,6 +156,7 @@ TEST(GbToBig5, EveryCodePage936CharacterAsOneBig5Character) {
             const std::optional<std::string> result = Decode(CodePage::kBig5, big5);
             if (big5 == gb && result != ch) asAnother.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5));
             const bool inBig5 = Encode(CodePage::kBig5, *ch).has_value();
+            // (The blank is itself the ideographic space.)
             if ((big5 == kBig5Blank || !result) && inBig5 && *ch != "\u3000")
                 lost.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5));
 #if defined(QML_TEST_OPENCC_DATA_DIR)
@@ -170,7 +172,8 @@ TEST(GbToBig5, EveryCodePage936CharacterAsOneBig5Character) {
         }
     }
     EXPECT_TRUE(Gb2Big(line.c_str()).str() == expectedLine) << "in one line as one by one";
-    // 21,886 double-byte characters, 1,894 of them user-defined.
+    // Code page 936 has 21,791 double-byte characters besides its user-defined area. Checks
+    // that the walk saw them.
     EXPECT_GT(characters, 21000);
 }
 
