@@ -30,7 +30,7 @@ TEST(ModuleResources, TheCodeTablesAreResourcesOfTheDll) {
     // FindResourceA without a language finds them too; the program itself carries none.
     EXPECT_NE(::FindResourceA(dll, MAKEINTRESOURCEA(11007), MAKEINTRESOURCEA(10)), nullptr);
     EXPECT_EQ(::FindResourceA(nullptr, MAKEINTRESOURCEA(11007), MAKEINTRESOURCEA(10)), nullptr);
-    EXPECT_EQ(::FindResourceA(dll, MAKEINTRESOURCEA(11009), MAKEINTRESOURCEA(10)), nullptr);
+    EXPECT_EQ(::FindResourceA(dll, MAKEINTRESOURCEA(11011), MAKEINTRESOURCEA(10)), nullptr);
 }
 
 TEST(ModuleResources, TheConverterFindsThemThroughTheModuleHandle) {
