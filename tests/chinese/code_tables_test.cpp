@@ -165,6 +165,7 @@ TEST(CodePageServices, TraditionalAndSimplifiedMappingsKeepTheLength) {
         {LCMAP_TRADITIONAL_CHINESE, "B9FA C3C7", "87F8 8283"},  // 国们 -> 國們
         {LCMAP_SIMPLIFIED_CHINESE, "87F8 8283", "B9FA C3C7"},
         {LCMAP_TRADITIONAL_CHINESE, "CCA8 C0EF D7C5", "C55F D165 D6F8"},  // 台里着 -> 臺裡著
+        {LCMAP_SIMPLIFIED_CHINESE, "E1E1 C7AC D6F8", "BAF3 B8C9 D6F8"},   // 後乾著 -> 后干著
         {LCMAP_TRADITIONAL_CHINESE, "41 D6D0 42", "41 D6D0 42"},          // 中 has no other form
         {LCMAP_TRADITIONAL_CHINESE, "80 FF B9", "80 FF B9"},              // single bytes and a stray lead
         {LCMAP_TRADITIONAL_CHINESE, "B9 0A FA", "B9 0A FA"},              // a lead before a non-trail
