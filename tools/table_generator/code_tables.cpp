@@ -88,7 +88,7 @@ DbcsCode GbCellFor(const Sources& sources, DbcsCode big5) {
     std::optional<UChar32> ch = OwnCharacter(sources.big5, big5);
     if (!ch) return kGbIdeographicSpace;
     std::optional<UChar32> simplified =
-        SimplifiedIn(sources.script, *ch, HeldByGb2312(sources), HeldBy(sources.gbk));
+        SimplifiedIn(sources.script, *ch, HeldByGb2312(sources), HeldBy(sources.gbk), Gb2312Shapes::Keep);
     if (!simplified) return kGbIdeographicSpace;
     return *OwnCode(sources.gbk, *simplified);
 }
@@ -163,8 +163,8 @@ std::vector<unsigned char> BuildCp936ToSimplified(const Sources& sources) {
     ForEachWidePair(0x81, [&](DbcsCode code) {
         DbcsCode target = code;
         if (std::optional<UChar32> ch = OwnCharacter(sources.gbk, code)) {
-            std::optional<UChar32> simplified =
-                SimplifiedIn(sources.script, *ch, HeldByGb2312(sources), HeldBy(sources.gbk));
+            std::optional<UChar32> simplified = SimplifiedIn(sources.script, *ch, HeldByGb2312(sources),
+                                                             HeldBy(sources.gbk), Gb2312Shapes::Simplify);
             if (simplified) target = *OwnCode(sources.gbk, *simplified);
         }
         Put(table, WideOffset(code, 0x81), target);

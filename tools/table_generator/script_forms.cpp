@@ -60,10 +60,11 @@ std::optional<UChar32> TraditionalIn(const ScriptData& data, UChar32 ch, bool in
 }
 
 std::optional<UChar32> SimplifiedIn(const ScriptData& data, UChar32 ch, const Holds& gb2312,
-                                    const Holds& wider) {
-    if (gb2312(ch)) return ch;
-    std::vector<UChar32> forms;
-    for (UChar32 form : data.traditionalToSimplified.Forms(ch)) Add(forms, form);
+                                    const Holds& wider, Gb2312Shapes shapes) {
+    const std::vector<UChar32>& simplified = data.traditionalToSimplified.Forms(ch);
+    const bool traditional = !simplified.empty() && simplified.front() != ch;
+    if (gb2312(ch) && (shapes == Gb2312Shapes::Keep || !traditional)) return ch;
+    std::vector<UChar32> forms(simplified);
     // Taiwan's variants (裡, 啟) simplify through OpenCC's standard form.
     for (UChar32 variant : data.fromTaiwanVariants.Forms(ch)) {
         for (UChar32 form : data.traditionalToSimplified.Forms(variant)) Add(forms, form);

@@ -43,11 +43,15 @@ bool IsSimplifiedForm(const ScriptData& data, UChar32 ch, bool inGb2312);
 // the character itself; nothing when the code page holds none of them.
 std::optional<UChar32> TraditionalIn(const ScriptData& data, UChar32 ch, bool inGb2312, const Holds& holds);
 
-// The simplified form of a character: the character itself when GB2312 holds it, else the
-// first of OpenCC's simplified forms (through Taiwan's variants too) and ICU's form that
-// GB2312 holds, else the first of them that the wider code page holds; nothing when neither
-// holds any.
+// What becomes of a character that GB2312 holds although OpenCC simplifies it (後, 乾): the
+// converter's Big5-to-GB table keeps it, the system's simplified mapping simplifies it.
+enum class Gb2312Shapes { Keep, Simplify };
+
+// The simplified form of a character: the character itself when GB2312 holds it (unless it
+// is to be simplified and OpenCC does), else the first of OpenCC's simplified forms (through
+// Taiwan's variants too), ICU's form and the character that GB2312 holds, else the first of
+// them that the wider code page holds; nothing when neither holds any.
 std::optional<UChar32> SimplifiedIn(const ScriptData& data, UChar32 ch, const Holds& gb2312,
-                                    const Holds& wider);
+                                    const Holds& wider, Gb2312Shapes shapes);
 
 }  // namespace qml_tools
