@@ -29,14 +29,6 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
                  int destinationSize);
 #endif
 
-// The traditional mapping above as a table of cells: 126 rows (lead 0x81..0xFE) of 191
-// two-byte cells (trail 0x40..0xFE), each the code that replaces the cell's own (itself where
-// the character has no other form or the pair is no character). On POSIX it is this library's
-// table; on Windows it is made once from the system's own mapping, character by character.
-// Lets a converter map characters as it emits them instead of in a second pass over the line,
-// with the same result for every character and without touching bytes that are no character.
-const unsigned char* TraditionalMappingCells();
-
 // The code page of the file system's names: on Windows the system's ANSI code page, on POSIX
 // UTF-8 (names are bytes there).
 inline constexpr UINT kFileSystemCodePage = 0;
