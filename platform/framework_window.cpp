@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/module_entry.h"
 #include "platform/os.h"
 #include "quorvel/framework.h"
 
@@ -42,10 +43,15 @@ class PermanentWindowMap {
     std::unordered_map<HWND, std::unique_ptr<CWnd>> m_objects;
 };
 
-PermanentWindowMap& PermanentMap() {
-    // Never destroyed: pointers handed out stay valid while other threads finish at exit.
+PermanentWindowMap*& PermanentMapPointer() {
+    // Never destroyed at exit: pointers handed out stay valid while other threads finish.
+    // Freed only when the library is unloaded.
     static PermanentWindowMap* map = new PermanentWindowMap;
-    return *map;
+    return map;
+}
+
+PermanentWindowMap& PermanentMap() {
+    return *PermanentMapPointer();
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -131,3 +137,13 @@ int CComboBox::DeleteString(unsigned int index) {
 void CComboBox::ResetContent() {
     Send(m_hWnd, CB_RESETCONTENT);
 }
+
+namespace qml::os {
+
+void ReleaseWindowObjects() {
+    PermanentWindowMap*& map = PermanentMapPointer();
+    delete map;
+    map = nullptr;
+}
+
+}  // namespace qml::os
