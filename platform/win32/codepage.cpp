@@ -1,5 +1,5 @@
 // The traditional mapping of code page 936 as cells, asked of the system once per character.
-#include <vector>
+#include <array>
 
 #include "platform/codepage.h"
 
@@ -12,6 +12,9 @@ constexpr unsigned kLastLead = 0xFE;
 constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kLastTrail = 0xFE;
 constexpr unsigned kCellsPerRow = kLastTrail - kFirstTrail + 1;
+// A plain array, which has no destructor: the cells stay usable after the library's static
+// destructors have run (a host's exit handlers), and go with the library's image.
+using Cells = std::array<unsigned char, (kLastLead - kFirstLead + 1) * kCellsPerRow * 2>;
 
 bool IsDoubleBytePair(unsigned char lead, unsigned char trail) {
     return lead >= kFirstLead && lead <= kLastLead && trail >= kFirstTrail && trail <= kLastTrail &&
@@ -24,8 +27,8 @@ bool IsCharacter(const char pair[2]) {
     return ::MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, pair, 2, wide, 2) == 1;
 }
 
-std::vector<unsigned char> BuildCells() {
-    std::vector<unsigned char> cells((kLastLead - kFirstLead + 1) * kCellsPerRow * 2);
+Cells BuildCells() {
+    Cells cells = {};
     for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
         for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
             unsigned char* cell = &cells[((lead - kFirstLead) * kCellsPerRow + (trail - kFirstTrail)) * 2];
@@ -49,7 +52,7 @@ std::vector<unsigned char> BuildCells() {
 }  // namespace
 
 const unsigned char* TraditionalMappingCells() {
-    static const std::vector<unsigned char> cells = BuildCells();
+    static const Cells cells = BuildCells();
     return cells.data();
 }
 

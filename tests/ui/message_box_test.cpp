@@ -45,7 +45,7 @@ HWND WaitShown(Recorder& recorder) {
 }
 
 std::atomic<int> g_ownerCalls{0};
-CWnd* g_ownerArgument = reinterpret_cast<CWnd*>(1);
+std::atomic<CWnd*> g_ownerArgument{reinterpret_cast<CWnd*>(1)};  // later tests show boxes on threads
 HWND g_owner = nullptr;
 HWND OwnerOf(CWnd* parent) {
     ++g_ownerCalls;
@@ -98,14 +98,14 @@ TEST_F(MessageBoxes, OwnerComesFromTheParentWindowCallback) {
     g_ownerCalls = 0;
     MsgBoxML(nullptr, "Warning", 0, "x");
     EXPECT_EQ(g_ownerCalls, 1);
-    EXPECT_EQ(g_ownerArgument, nullptr);
+    EXPECT_EQ(g_ownerArgument.load(), nullptr);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].owner, g_owner);
 
     CWnd parent(g_owner);
     MsgBoxML(&parent, "Warning", 0, "x");
     EXPECT_EQ(g_ownerCalls, 2);
-    EXPECT_EQ(g_ownerArgument, &parent);
+    EXPECT_EQ(g_ownerArgument.load(), &parent);
     // The owner stays: the callback cannot be taken back and later boxes ask it too.
 }
 
