@@ -1,5 +1,6 @@
 // CWnd and CComboBox: window objects over their handles, through the window calls of the
 // platform seam.
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -43,15 +44,18 @@ class PermanentWindowMap {
     std::unordered_map<HWND, std::unique_ptr<CWnd>> m_objects;
 };
 
-PermanentWindowMap*& PermanentMapPointer() {
-    // Never destroyed at exit: pointers handed out stay valid while other threads finish.
-    // Freed only when the library is unloaded.
-    static PermanentWindowMap* map = new PermanentWindowMap;
-    return map;
-}
+// Never destroyed at exit: pointers handed out stay valid while other threads finish. Freed
+// only when the library is unloaded. Made at first use without a guarded static, whose
+// guard would cost the C++ runtime of the Windows DLL memory that no unload gives back.
+std::atomic<PermanentWindowMap*> g_permanentMap{nullptr};
 
 PermanentWindowMap& PermanentMap() {
-    return *PermanentMapPointer();
+    if (PermanentWindowMap* map = g_permanentMap.load(std::memory_order_acquire)) return *map;
+    auto made = std::make_unique<PermanentWindowMap>();
+    PermanentWindowMap* expected = nullptr;
+    if (g_permanentMap.compare_exchange_strong(expected, made.get(), std::memory_order_acq_rel))
+        return *made.release();
+    return *expected;  // another thread made it first
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -141,9 +145,7 @@ void CComboBox::ResetContent() {
 namespace qml::os {
 
 void ReleaseWindowObjects() {
-    PermanentWindowMap*& map = PermanentMapPointer();
-    delete map;
-    map = nullptr;
+    delete g_permanentMap.exchange(nullptr);
 }
 
 }  // namespace qml::os

@@ -80,4 +80,11 @@ int GetComboBoxItemText(HWND comboBox, int index, std::string& text);
 // reach another program's window; hidden ones too, such as a message box that has ended.
 std::vector<HWND> FindOwnShownWindows(LPCSTR title);
 
+// Whether a box sent WM_CLOSE is still shown once the request has taken effect. A dialog of
+// the system answers WM_CLOSE by posting itself a Cancel command, so it ends a moment after
+// the call returns, when its own thread handles that command: this waits for it (a short
+// while at most, and not at all on the box's own thread, which cannot handle it meanwhile).
+// The in-process window system of POSIX handles the request before the call returns.
+bool StillShownAfterCloseRequest(HWND box);
+
 }  // namespace qml::os

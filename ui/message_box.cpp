@@ -24,10 +24,12 @@ constexpr int kMessageSize = 4096;
 
 // Ends a shown box: a request to close it (which a box with Cancel, or with OK alone, obeys),
 // then, for a box that ignored it, its button buttonId. Nothing is sent to a box that has
-// ended meanwhile.
+// ended meanwhile, and the button waits until the request has taken effect.
 void CloseShownBox(HWND box, int buttonId) {
-    if (os::IsWindowVisible(box)) os::SendMessageA(box, WM_CLOSE, 0, 0);
-    if (os::IsWindowVisible(box)) os::SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(buttonId), 0);
+    if (!os::IsWindowVisible(box)) return;
+    os::SendMessageA(box, WM_CLOSE, 0, 0);
+    if (os::StillShownAfterCloseRequest(box))
+        os::SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(buttonId), 0);
 }
 
 }  // namespace

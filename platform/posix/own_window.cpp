@@ -22,4 +22,8 @@ std::vector<HWND> FindOwnShownWindows(LPCSTR title) {
     return found;
 }
 
+bool StillShownAfterCloseRequest(HWND box) {
+    return IsWindowVisible(box) != FALSE;
+}
+
 }  // namespace qml::os

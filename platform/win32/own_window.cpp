@@ -29,4 +29,17 @@ std::vector<HWND> FindOwnShownWindows(LPCSTR title) {
     return found;
 }
 
+bool StillShownAfterCloseRequest(HWND box) {
+    // Long enough for a thread that is pumping messages; a box that ignores the request (Yes
+    // and No without Cancel) costs this much once.
+    constexpr int kSettleMilliseconds = 250;
+    if (::GetWindowThreadProcessId(box, nullptr) == ::GetCurrentThreadId())
+        return ::IsWindowVisible(box) != FALSE;
+    for (int waited = 0; waited < kSettleMilliseconds; ++waited) {
+        if (!::IsWindowVisible(box)) return false;
+        ::Sleep(1);
+    }
+    return ::IsWindowVisible(box) != FALSE;
+}
+
 }  // namespace qml::os

@@ -112,6 +112,7 @@ ChildResult RunInChild(bool threadRunning) {
     int out[2], err[2];
     ChildResult result;
     if (pipe(out) != 0 || pipe(err) != 0) return result;
+    std::fflush(nullptr);  // the child must not write what the parent had buffered
     pid_t child = fork();
     if (child == 0) {
         dup2(out[1], 1);

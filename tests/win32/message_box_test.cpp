@@ -109,7 +109,9 @@ TEST_F(MessageBoxes, TheBoxShowsTheTranslatedTextAndBelongsToTheOwnerTheHostGive
     });
     const int result = MsgBoxML(nullptr, "Warning", MB_OK, "%s {full}", "Disk");
     closer.join();
-    if (!RunningOnWine()) EXPECT_EQ(result, IDOK);
+    if (!RunningOnWine()) {
+        EXPECT_EQ(result, IDOK);
+    }
     EXPECT_EQ(text, "Disque plein");
     EXPECT_EQ(boxOwner, owner);
     ::DestroyWindow(owner);
@@ -124,7 +126,7 @@ TEST_F(MessageBoxes, TheBoxShowsTheTranslatedTextAndBelongsToTheOwnerTheHostGive
 TEST_F(MessageBoxes, ThreadsClosingBoxesOfTheirOwnLeaveNoneOpen) {
     constexpr int kThreads = 8;
     int orphaned = 0;
-    for (int run = 0; run < 200 && orphaned == 0; ++run) {
+    for (int run = 0; run < 50 && orphaned == 0; ++run) {
         std::atomic<int> results[kThreads];
         std::atomic<int> finished{0};
         std::vector<std::thread> threads;
@@ -136,7 +138,7 @@ TEST_F(MessageBoxes, ThreadsClosingBoxesOfTheirOwnLeaveNoneOpen) {
                 std::atomic<bool> done{false};
                 std::thread closer([&] {
                     // Once the box is up, or gone already (another thread's close ended it).
-                    while (!done && !ShownBox(title)) ::Sleep(1);
+                    while (!done && !ShownBox(title)) ::Sleep(5);
                     CloseMsgBoxML(IDNO);
                 });
                 results[t] = MsgBoxML(nullptr, caption.c_str(), MB_YESNOCANCEL, "x");
