@@ -1,5 +1,14 @@
-// The single place where translations are read from the language file.
+// The rules of key lookup: the single place where translations are read from the language
+// file. A key is tried as given, lower-cased and upper-cased; the empty-translation marker
+// stands for the empty text; in English the translation's first letter follows the case of
+// the key's; a key without translation stands for itself, less its disambiguator.
 #pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/profile_section.h"
 
 namespace qml {
 
@@ -9,15 +18,30 @@ inline constexpr const char kProgramOutStr[] = "ProgramOutStr";
 // The value that translates a key into the empty text.
 inline constexpr const char kNoSpecifyThisWord[] = "/NoSpecifyThisWord/";
 
-// The key less a trailing "(#digits)" disambiguator, into buffer (at most size - 1 bytes).
-void CopyKeyWithoutDisambiguator(const char* key, char* buffer, int size);
+// The key less a trailing "(#digits)" disambiguator.
+std::string_view WithoutDisambiguator(std::string_view key);
 
-namespace testing {
+// Looks keys up in one section of the bound language file: made once for a text and asked
+// for each of its keys, so the file and the section are found once.
+class KeyLookup {
+  public:
+    explicit KeyLookup(const char* section);
 
-// Sees the key and section of every GetMultiLanguageText call, before the lookups. For tests
-// that check which keys a translator asks for; null switches it off.
-using LookupObserver = void (*)(const char* key, const char* section, void* context);
-void SetLookupObserver(LookupObserver observer, void* context);
+    // Appends the translation of key to out and returns true, or appends the key less its
+    // disambiguator and returns false. A value is read as its first valueLimit bytes (as a
+    // caller's buffer would hold them: the marker is only recognised whole, and a value that
+    // shows no byte counts as missing); the fallback is cut to fallbackLimit bytes. Tells the
+    // lookup observer about the key.
+    bool Translate(std::string_view key, std::string& out, std::size_t valueLimit, std::size_t fallbackLimit);
 
-}  // namespace testing
+  private:
+    // One try: -1 not found, 0 the marker, 1 a translation appended to out.
+    int Try(std::string_view key, std::string& out, std::size_t valueLimit);
+
+    const char* m_section;
+    os::ProfileSectionReader m_reader;
+    bool m_english;
+    std::string m_retry;  // the key's case retries, kept from key to key
+};
+
 }  // namespace qml

@@ -1,5 +1,5 @@
-// GetMultiLngText_ByAutoPart: one pass over a formatted sentence, byte by byte, with the
-// states Plain, Word (a word collected in the key) and Group (a {phrase} collected in the key).
+// The phrase translator: one pass over a finished sentence, byte by byte, with the states
+// Plain, Word (a word collected in the key) and Group (a {phrase} collected in the key).
 // Words and groups are looked up; everything else is copied as it stands.
 #include "translate/phrase_translator.h"
 
@@ -7,16 +7,16 @@
 #include <cstring>
 
 #include "language/language_state.h"
-#include "platform/profile_scope.h"
 #include "translate/key_lookup.h"
-#include "translate/working_text.h"
 
 namespace qml {
 
 namespace {
 
-// Each lookup gets one byte less than the translation buffer, so its last byte stays NUL.
-constexpr int kLookupSize = kTextBufferSize - 1;
+// A word's translation has always been read through a buffer of 1023 bytes: its value is seen
+// through its first 1021 bytes, an untranslated key through its first 1022.
+constexpr std::size_t kWordValueLimit = 1021;
+constexpr std::size_t kWordFallbackLimit = 1022;
 
 bool IsLetter(unsigned char b) {
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
@@ -47,12 +47,7 @@ class ByteCollector {
         m_length += count;
     }
     bool IsEmpty() const { return m_length == 0; }
-    int Length() const { return m_length; }
-    // Terminated at its length.
-    const char* Text() {
-        m_bytes[static_cast<size_t>(m_length)] = '\0';
-        return m_bytes.data();
-    }
+    std::string_view View() const { return std::string_view(m_bytes.data(), static_cast<size_t>(m_length)); }
     void Clear() { m_length = 0; }
 
   private:
@@ -60,34 +55,16 @@ class ByteCollector {
     int m_length = 0;
 };
 
-// The caller's buffer, filled piece by piece. A piece is cut to the room that is left (size - 1
-// bytes in all); once the buffer is full every later piece is dropped.
-class Destination {
-  public:
-    Destination(char* buffer, int size) : m_buffer(buffer), m_size(size) {}
-
-    void Append(const char* piece, int length) {
-        int room = m_size - m_length - 1;
-        if (length > room) length = room;
-        if (length <= 0) return;
-        std::memcpy(m_buffer + m_length, piece, static_cast<size_t>(length));
-        m_length += length;
-        m_buffer[m_length] = '\0';
-    }
-
-  private:
-    char* m_buffer;
-    int m_size;
-    int m_length = 0;  // the output length
-};
-
 class PhraseTranslator {
   public:
-    PhraseTranslator(const char* text, int length, char* buffer, int size)
-        : m_text(text), m_n(length), m_destination(buffer, size) {
-        // Each lookup clears the bytes it is given; the last one stays the terminator.
-        m_translation[kLookupSize] = '\0';
-    }
+    // A text that holds a NUL (formatted from a "%c" of 0) gives keys that end at the NUL, as
+    // the C strings that keys have always been.
+    PhraseTranslator(std::string_view text, std::string& out)
+        : m_text(text.data()),
+          m_n(static_cast<int>(text.size())),
+          m_keysEndAtNul(text.find('\0') != std::string_view::npos),
+          m_out(out),
+          m_lookup(kProgramOutStr) {}
 
     void Run() {
         int p = 0;
@@ -96,18 +73,19 @@ class PhraseTranslator {
     }
 
   private:
-    // The byte at p; the terminating NUL at p == n.
-    unsigned char At(int p) const { return static_cast<unsigned char>(m_text[p]); }
+    // The byte at p; a NUL at p == n.
+    unsigned char At(int p) const { return p < m_n ? static_cast<unsigned char>(m_text[p]) : 0; }
 
     // ---- the four operations ----
 
     void TranslateKey() {
-        GetMultiLanguageText(m_key.Text(), m_translation.data(), kLookupSize, kProgramOutStr);
-        m_destination.Append(m_translation.data(), static_cast<int>(std::strlen(m_translation.data())));
+        std::string_view key = m_key.View();
+        if (m_keysEndAtNul) key = key.substr(0, key.find('\0'));
+        m_lookup.Translate(key, m_out, kWordValueLimit, kWordFallbackLimit);
         m_key.Clear();
     }
     void AppendPlain() {
-        m_destination.Append(m_plain.Text(), m_plain.Length());
+        m_out += m_plain.View();
         m_plain.Clear();
     }
     void CloseWord() {
@@ -131,7 +109,7 @@ class PhraseTranslator {
     int LiteralStretchOrRun(int p) {
         const char* start = m_text + p;
         if (IsHighByte(At(p))) {
-            int length = static_cast<int>(FindDoubleByteRunEnd(start) - start);
+            int length = static_cast<int>(FindDoubleByteRunEnd(start, m_text + m_n) - start);
             CopyUntranslated(start, length);
             return p + length;
         }
@@ -158,7 +136,7 @@ class PhraseTranslator {
     void CopyUntranslated(const char* bytes, int length) {
         TranslateKey();
         AppendPlain();
-        m_destination.Append(bytes, length);
+        m_out.append(bytes, static_cast<size_t>(length));
         m_wordOpen = false;
         m_spaceDropped = false;
     }
@@ -292,10 +270,11 @@ class PhraseTranslator {
 
     const char* m_text;
     int m_n;
-    Destination m_destination;
+    bool m_keysEndAtNul;
+    std::string& m_out;
+    KeyLookup m_lookup;
     ByteCollector m_key;
     ByteCollector m_plain;
-    std::array<char, kTextBufferSize> m_translation;
 
     bool m_inGroup = false;
     bool m_wordOpen = false;
@@ -303,20 +282,11 @@ class PhraseTranslator {
     bool m_spaceDropped = false;
 };
 
-// Clears the destination and translates text of the given length (at most 1023 bytes, with a
-// NUL after them).
-char* Translate(char* buffer, int size, const char* text, int length) {
-    std::memset(buffer, 0, static_cast<size_t>(size));
-    if (length == 0) return buffer;
-    PhraseTranslator(text, length, buffer, size).Run();
-    return buffer;
-}
-
 }  // namespace
 
-const char* FindDoubleByteRunEnd(const char* start) {
+const char* FindDoubleByteRunEnd(const char* start, const char* end) {
     const char* p = start;
-    while (*p != '\0') {
+    while (p < end && *p != '\0') {
         auto b = static_cast<unsigned char>(*p);
         if ((p - start) % 2 == 0 && b <= 127) break;
         ++p;
@@ -324,33 +294,17 @@ const char* FindDoubleByteRunEnd(const char* start) {
     return p;
 }
 
-char* TranslatePlainText(char* buffer, int size, const char* text) {
-    if (!buffer || size < 1) return buffer;
-    if (!text) text = "";
-    size_t length = strnlen(text, kTextBufferSize - 1);
-    if (text[length] == '\0') return Translate(buffer, size, text, static_cast<int>(length));
-    // A longer text is cut to its first 1023 bytes.
-    WorkingText cut;
-    std::memcpy(cut.data(), text, length);
-    cut[length] = '\0';
-    return Translate(buffer, size, cut.data(), static_cast<int>(length));
+void TranslateText(std::string_view text, std::string& out) {
+    out.clear();
+    text = text.substr(0, kWorkingTextLimit);
+    if (text.empty()) return;
+    PhraseTranslator(text, out).Run();
+}
+
+std::string TranslateText(std::string_view text) {
+    std::string out;
+    TranslateText(text, out);
+    return out;
 }
 
 }  // namespace qml
-
-char* GetMultiLngText_ByAutoPartV(char* buffer, int size, const char* format, va_list args) {
-    using namespace qml;
-    if (!buffer || size < 1) return buffer;
-    os::ProfileCallScope profileScope;
-    WorkingText text;
-    int length = FormatWorkingText(text, format, args);
-    return Translate(buffer, size, text.data(), length);
-}
-
-char* GetMultiLngText_ByAutoPart(char* buffer, int size, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    char* result = GetMultiLngText_ByAutoPartV(buffer, size, format, args);
-    va_end(args);
-    return result;
-}

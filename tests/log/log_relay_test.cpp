@@ -128,8 +128,8 @@ TEST_F(LogRelay, PercentSignsReachTheHostIntact) {
 TEST_F(LogRelay, LastErrorIsTakenBeforeTheLanguageFileIsRead) {
     TestLanguage language({{"Open", "Ouvrir"}}, kDeleteSpaceOff, 1, RecordLine);
     // Each lookup overwrites the thread's last error, as a file read may.
-    qml::testing::SetLookupObserver(
-        [](const char*, const char*, void*) { qml::os::SetLastError(ERROR_ACCESS_DENIED); }, nullptr);
+    quorvel::SetLookupObserver(
+        [](const char*, const char*, bool, void*) { qml::os::SetLastError(ERROR_ACCESS_DENIED); }, nullptr);
     qml::os::SetLastError(ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(OutLastError("Open %s", "a.txt"), 0);
     std::vector<Line> lines = TakeLines();

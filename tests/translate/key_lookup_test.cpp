@@ -143,14 +143,14 @@ TEST_F(KeyLookup, EditsOfTheLanguageFileShowAtTheNextCall) {
 TEST_F(KeyLookup, ObserverSeesEveryKey) {
     SetUpLanguage(3, "Open=Ouvrir\n");
     std::vector<std::string> seen;
-    qml::testing::SetLookupObserver(
-        [](const char* key, const char* section, void* context) {
+    quorvel::SetLookupObserver(
+        [](const char* key, const char* section, bool, void* context) {
             static_cast<std::vector<std::string>*>(context)->push_back(std::string(section) + ":" + key);
         },
         &seen);
     Lookup("Open");
     Lookup("Close", 16, "Menu");
-    qml::testing::SetLookupObserver(nullptr, nullptr);
+    quorvel::SetLookupObserver(nullptr, nullptr);
     Lookup("Ignored");
     EXPECT_EQ(seen, (std::vector<std::string>{"ProgramOutStr:Open", "Menu:Close"}));
 }

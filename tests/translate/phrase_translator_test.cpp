@@ -2,6 +2,7 @@
 // untranslated bytes are joined, with DeleteSpace off and on.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -190,7 +191,8 @@ TEST(DoubleByteRun, EndsAtTheFirstAsciiByteOfAPairOrAtTheEnd) {
         {"\x81\x81\x81\x81\x81 ", 6},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(qml::FindDoubleByteRunEnd(c.text) - c.text, c.end) << testing::PrintToString(c.text);
+        EXPECT_EQ(qml::FindDoubleByteRunEnd(c.text, c.text + std::strlen(c.text) + 1) - c.text, c.end)
+            << testing::PrintToString(c.text);
 }
 
 }  // namespace

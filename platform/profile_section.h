@@ -1,0 +1,55 @@
+// One section of a profile file, found once and then asked for many keys.
+//
+// The translators look up every word of a sentence in the same section of the same file.
+// Through GetPrivateProfileStringA each word would pay for finding the file and the section
+// again and for a caller-sized buffer; a reader finds them once and gives each value as it
+// stands in the file. Names are matched as the profile reader matches them (blanks around
+// them ignored, ASCII case ignored). A reader belongs to its thread and holds a
+// ProfileCallScope for its lifetime: the file is checked at most once while it lives (and
+// not at all when an enclosing scope has checked it already), and an edit made meanwhile is
+// seen by the first lookup after it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/profile_scope.h"
+#if !defined(_WIN32)
+#include "platform/posix/profile_cache.h"
+#endif
+
+namespace qml::os {
+
+class ProfileSectionReader {
+  public:
+    // A null or empty file, and a file or section that cannot be found, give a reader that
+    // finds nothing.
+    ProfileSectionReader(const char* file, const char* section);
+    ProfileSectionReader(const ProfileSectionReader&) = delete;
+    ProfileSectionReader& operator=(const ProfileSectionReader&) = delete;
+
+    // True and the value of key when the section has the key with a value (possibly empty);
+    // false for a missing key or a key without "=". The view stays valid until the next Find
+    // or the end of the reader.
+    bool Find(std::string_view key, std::string_view& value);
+
+  private:
+    ProfileCallScope m_scope;  // first: it outlives what it keeps alive
+#if defined(_WIN32)
+    // The system's reader reads the file at every call: the reader keeps the names and a
+    // buffer that grows until a value fits.
+    bool m_open = false;
+    std::string m_file;
+    std::string m_section;
+    std::string m_key;
+    std::string m_value;
+#else
+    // Borrowed from the reader's own call scope when the scope keeps the snapshot, and owned
+    // by the lease otherwise (the scope has no room for another file, or the thread is ending).
+    posix::ProfileLease m_lease;
+    const posix::ParsedProfile* m_profile = nullptr;
+    const posix::ProfileSection* m_sectionFound = nullptr;
+#endif
+};
+
+}  // namespace qml::os
