@@ -4,16 +4,15 @@
 // Through GetPrivateProfileStringA each word would pay for finding the file and the section
 // again and for a caller-sized buffer; a reader finds them once and gives each value as it
 // stands in the file. Names are matched as the profile reader matches them (blanks around
-// them ignored, ASCII case ignored). A reader belongs to its thread and holds a
-// ProfileCallScope for its lifetime: the file is checked at most once while it lives (and
-// not at all when an enclosing scope has checked it already), and an edit made meanwhile is
-// seen by the first lookup after it.
+// them ignored, ASCII case ignored). A reader belongs to its thread and checks the file once,
+// when it is made (not at all when an open ProfileCallScope has checked it already): it
+// answers from that snapshot for its lifetime, and an edit made meanwhile is seen by the
+// first lookup after it. Inside a scope it must not outlive the scope.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "platform/profile_scope.h"
 #if !defined(_WIN32)
 #include "platform/posix/profile_cache.h"
 #endif
@@ -34,7 +33,6 @@ class ProfileSectionReader {
     bool Find(std::string_view key, std::string_view& value);
 
   private:
-    ProfileCallScope m_scope;  // first: it outlives what it keeps alive
 #if defined(_WIN32)
     // The system's reader reads the file at every call: the reader keeps the names and a
     // buffer that grows until a value fits.
@@ -44,8 +42,9 @@ class ProfileSectionReader {
     std::string m_key;
     std::string m_value;
 #else
-    // Borrowed from the reader's own call scope when the scope keeps the snapshot, and owned
-    // by the lease otherwise (the scope has no room for another file, or the thread is ending).
+    // Borrowed from the open call scope when the scope keeps the snapshot, and owned by the
+    // lease otherwise (no scope is open, it has no room for another file, or the thread is
+    // ending).
     posix::ProfileLease m_lease;
     const posix::ParsedProfile* m_profile = nullptr;
     const posix::ProfileSection* m_sectionFound = nullptr;

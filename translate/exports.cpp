@@ -30,9 +30,9 @@ std::size_t ValueRoom(int size) {
 char* GetMultiLanguageText(const char* key, char* buffer, int size, const char* section) {
     using namespace qml;
     if (!buffer || size < 1) return buffer;
-    std::string translation;
-    KeyLookup(section ? section : "").Translate(key ? key : "", translation, ValueRoom(size), Room(size));
-    return FillCallerBuffer(buffer, size, translation);
+    KeyLookup lookup(section ? section : "");
+    return FillCallerBuffer(buffer, size,
+                            lookup.Translate(key ? key : "", ValueRoom(size), Room(size)).ToString());
 }
 
 char* GetMultiLngText_ByAutoPartV(char* buffer, int size, const char* format, va_list args) {

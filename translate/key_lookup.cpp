@@ -10,7 +10,6 @@ namespace qml {
 
 namespace {
 
-// The retries work on a copy of at most 1023 bytes of the key.
 constexpr std::size_t kRetryLimit = 1023;
 
 // Observers are installed before lookups run on other threads (like the language set-up), so
@@ -57,40 +56,43 @@ KeyLookup::KeyLookup(const char* section)
       m_reader(State().languageFile, section),
       m_english(State().languageType == LANGUAGE_TYPE_ENGLISH) {}
 
-int KeyLookup::Try(std::string_view key, std::string& out, std::size_t valueLimit) {
+bool KeyLookup::Try(std::string_view key, std::size_t valueLimit, KeyTranslation& result) {
     std::string_view value;
-    if (!m_reader.Find(key, value)) return -1;
+    if (!m_reader.Find(key, value)) return false;
     value = value.substr(0, valueLimit);
-    if (value == kNoSpecifyThisWord) return 0;
-    if (value.empty()) return -1;
-
-    std::size_t start = out.size();
-    out += value;
-    // In English the translation's first letter follows the case of the key's.
-    if (m_english && IsAsciiLetter(out[start])) {
-        bool lower = !key.empty() && IsAsciiLower(key[0]);
-        out[start] = lower ? ToLower(out[start]) : ToUpper(out[start]);
+    if (value == kNoSpecifyThisWord) {
+        result = KeyTranslation{std::string_view(), 0, true};
+        return true;
     }
-    return 1;
+    if (value.empty()) return false;
+
+    char first = value[0];
+    // In English the translation's first letter follows the case of the key's.
+    if (m_english && IsAsciiLetter(first)) {
+        bool lower = !key.empty() && IsAsciiLower(key[0]);
+        first = lower ? ToLower(first) : ToUpper(first);
+    }
+    result = KeyTranslation{value, first, true};
+    return true;
 }
 
-bool KeyLookup::Translate(std::string_view key, std::string& out, std::size_t valueLimit,
-                          std::size_t fallbackLimit) {
-    bool found = Try(key, out, valueLimit) >= 0;
-    if (!found) {
-        // A key cut by the retry copy is no longer a key of its own: the tries stay as they are.
+KeyTranslation KeyLookup::Translate(std::string_view key, std::size_t valueLimit, std::size_t fallbackLimit) {
+    KeyTranslation result;
+    if (!Try(key, valueLimit, result)) {
+        // The retries work on a copy of at most 1023 bytes of the key.
         std::string_view retryKey = key.substr(0, kRetryLimit);
         m_retry.assign(retryKey.data(), retryKey.size());
         for (char& c : m_retry) c = ToLower(c);
-        found = Try(m_retry, out, valueLimit) >= 0;
-        if (!found) {
+        if (!Try(m_retry, valueLimit, result)) {
             for (char& c : m_retry) c = ToUpper(c);
-            found = Try(m_retry, out, valueLimit) >= 0;
+            if (!Try(m_retry, valueLimit, result)) {
+                std::string_view fallback = WithoutDisambiguator(key).substr(0, fallbackLimit);
+                result = KeyTranslation{fallback, fallback.empty() ? '\0' : fallback[0], false};
+            }
         }
     }
-    if (!found) out += WithoutDisambiguator(key).substr(0, fallbackLimit);
-    Notify(key, m_section, found);
-    return found;
+    Notify(key, m_section, result.found);
+    return result;
 }
 
 }  // namespace qml

@@ -90,6 +90,7 @@ const Case kSentences[] = {
     {"a   b", {"a", "b"}, "<a>   <b>", "<a>  <b>"},
     {": \xC4\xE3", {""}, ": \xC4\xE3", ": \xC4\xE3"},
     {":  b", {"b"}, ":  <b>", ": <b>"},
+    {"Open. 5 , file", {"Open", "file"}, "<Open>. 5 , <file>", "<Open>. 5 ,<file>"},
     {"", {}, "", ""},
 };
 
