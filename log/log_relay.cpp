@@ -4,6 +4,7 @@
 
 #include "language/language_state.h"
 #include "translate/formatting.h"
+#include "translate/phrase_translator.h"
 #include "translate/working_text.h"
 
 namespace qml {
@@ -20,10 +21,38 @@ void SendLine(unsigned int level, const char* text) {
     callback(level, format, text);
 }
 
+namespace {
+
+// Each thread translates its lines into a string it keeps, so a line costs no allocation. A
+// callback that logs again while it holds the line gets a string of its own.
+thread_local std::string t_line;
+thread_local bool t_lineInUse = false;
+
+class LineString {
+  public:
+    LineString() : m_reused(!t_lineInUse) { t_lineInUse = true; }
+    ~LineString() {
+        if (m_reused) t_lineInUse = false;
+    }
+    LineString(const LineString&) = delete;
+    LineString& operator=(const LineString&) = delete;
+    std::string& Get() { return m_reused ? t_line : m_own; }
+
+  private:
+    bool m_reused;
+    std::string m_own;
+};
+
+}  // namespace
+
 void SendTranslatedLine(unsigned int level, const char* text) {
     if (!HasLogCallback()) return;
+    LineString lineString;
+    std::string& line = lineString.Get();
     // Handed over as plain text: a percent sign in the line is not read a second time.
-    SendLine(level, TranslateWorkingText(text ? text : "").c_str());
+    TranslateText(text ? text : "", line);
+    if (line.size() > kWorkingTextLimit) line.resize(kWorkingTextLimit);
+    SendLine(level, line.c_str());
 }
 
 void SendFormattedLine(unsigned int level, const char* format, va_list args) {

@@ -15,6 +15,7 @@
 
 #if !defined(_WIN32)
 #include "platform/posix/profile_cache.h"
+#include "platform/posix/profile_names.h"
 #endif
 
 namespace qml::os {
@@ -52,3 +53,18 @@ class ProfileSectionReader {
 };
 
 }  // namespace qml::os
+
+#if !defined(_WIN32)
+namespace qml::os {
+
+// Inline: it is the step that every word of a sentence takes.
+inline bool ProfileSectionReader::Find(std::string_view key, std::string_view& value) {
+    if (!m_sectionFound) return false;
+    const posix::ProfileEntry* entry = m_profile->FindEntry(*m_sectionFound, posix::TrimBlanks(key));
+    if (!entry || !entry->hasValue) return false;
+    value = entry->value;
+    return true;
+}
+
+}  // namespace qml::os
+#endif

@@ -1,5 +1,6 @@
 #include "translate/key_lookup.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -78,18 +79,19 @@ bool KeyLookup::Try(std::string_view key, std::size_t valueLimit, KeyTranslation
 
 KeyTranslation KeyLookup::Translate(std::string_view key, std::size_t valueLimit, std::size_t fallbackLimit) {
     KeyTranslation result;
-    if (!Try(key, valueLimit, result)) {
-        // The retries work on a copy of at most 1023 bytes of the key.
-        std::string_view retryKey = key.substr(0, kRetryLimit);
-        m_retry.assign(retryKey.data(), retryKey.size());
-        for (char& c : m_retry) c = ToLower(c);
-        if (!Try(m_retry, valueLimit, result)) {
-            for (char& c : m_retry) c = ToUpper(c);
-            if (!Try(m_retry, valueLimit, result)) {
-                std::string_view fallback = WithoutDisambiguator(key).substr(0, fallbackLimit);
-                result = KeyTranslation{fallback, fallback.empty() ? '\0' : fallback[0], false};
-            }
+    // The key as given, then lower-cased, then upper-cased; the retries work on a copy of at
+    // most 1023 bytes of the key.
+    std::string_view tried = key;
+    for (int attempt = 0;; ++attempt) {
+        if (Try(tried, valueLimit, result)) break;
+        if (attempt == 2) {
+            std::string_view fallback = WithoutDisambiguator(key).substr(0, fallbackLimit);
+            result = KeyTranslation{fallback, fallback.empty() ? '\0' : fallback[0], false};
+            break;
         }
+        if (attempt == 0) m_retry.assign(key.data(), std::min(key.size(), kRetryLimit));
+        for (char& c : m_retry) c = attempt == 0 ? ToLower(c) : ToUpper(c);
+        tried = m_retry;
     }
     Notify(key, m_section, result.found);
     return result;

@@ -362,38 +362,48 @@ class PhraseTranslator {
     bool m_spaceDropped = false;
 };
 
-// Bytes that a sentence without markup never holds: braces, dollar signs, the '#' of a
-// disambiguator, double-byte text, and a NUL (which ends a key).
-struct MarkupByteTable {
-    bool isMarkup[256] = {};
-    constexpr MarkupByteTable() {
-        for (int b = 0; b < 256; ++b)
-            isMarkup[b] = b == 0 || b == '{' || b == '}' || b == '$' || b == '#' || b >= 0x80;
+// How the short path for sentences without markup sees a byte: part of a word, one of the
+// bytes between words, or markup (braces, dollar signs, the '#' of a disambiguator,
+// double-byte text, and a NUL, which ends a key) that only the full pass handles.
+enum ByteKind : unsigned char { kBetweenWords, kWordPart, kMarkup };
+struct ByteKindTable {
+    ByteKind kind[256] = {};
+    constexpr ByteKindTable() {
+        for (int b = 0; b < 256; ++b) {
+            if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_')
+                kind[b] = kWordPart;
+            else if (b == 0 || b == '{' || b == '}' || b == '$' || b == '#' || b >= 0x80)
+                kind[b] = kMarkup;
+        }
     }
 };
-constexpr MarkupByteTable kMarkupBytes;
+constexpr ByteKindTable kByteKinds;
 
-// Eight bytes at a time: the check runs over every sentence before a word is looked up.
-bool HasZeroByte(std::uint64_t word) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    return ((word - kOnes) & ~word & (kOnes * 0x80)) != 0;
-}
-bool HoldsMarkup(std::uint64_t word) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    return (word & (kOnes * 0x80)) != 0 || HasZeroByte(word) || HasZeroByte(word ^ (kOnes * '{')) ||
-           HasZeroByte(word ^ (kOnes * '}')) || HasZeroByte(word ^ (kOnes * '$')) ||
-           HasZeroByte(word ^ (kOnes * '#'));
-}
+// The runs of a sentence without markup, alternately words and the bytes between them, as
+// the offsets where each run ends.
+struct PlainRuns {
+    bool startsWithWord = false;
+    std::size_t count = 0;
+    std::array<std::uint16_t, kTextBufferSize> ends;
+};
 
-bool IsPlainSentence(std::string_view text) {
+// Cuts text (at most 1023 bytes) into its runs; false when it holds markup.
+bool CutPlainSentence(std::string_view text, PlainRuns& runs) {
+    const std::size_t n = text.size();
+    const auto kindAt = [&](std::size_t i) { return kByteKinds.kind[static_cast<unsigned char>(text[i])]; };
+    runs.startsWithWord = n > 0 && kindAt(0) == kWordPart;
     std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        if (HoldsMarkup(word)) return false;
+    bool word = runs.startsWithWord;
+    while (i < n) {
+        if (word) {
+            while (i < n && kindAt(i) == kWordPart) ++i;
+        } else {
+            while (i < n && kindAt(i) == kBetweenWords) ++i;
+            if (i < n && kindAt(i) == kMarkup) return false;
+        }
+        runs.ends[runs.count++] = static_cast<std::uint16_t>(i);
+        word = !word;
     }
-    for (; i < text.size(); ++i)
-        if (kMarkupBytes.isMarkup[static_cast<unsigned char>(text[i])]) return false;
     return true;
 }
 
@@ -419,23 +429,20 @@ void AppendBetweenWords(std::string_view text, std::size_t begin, std::size_t en
 
 // A sentence without markup is words and the bytes between them: the same result as the
 // translator's pass, in a fraction of its steps, for the plain lines that make up most logs.
-void TranslatePlainSentence(std::string_view text, bool deleteSpace, KeyLookup& lookup, TextOutput& out) {
-    const std::size_t n = text.size();
-    std::size_t p = 0;
-    while (p < n) {
-        std::size_t end = p;
-        if (IsWordByte(static_cast<unsigned char>(text[p]))) {
-            while (end < n && IsWordByte(static_cast<unsigned char>(text[end]))) ++end;
-            out.Append(lookup.Translate(std::string_view(text.data() + p, end - p), kWordValueLimit,
-                                        kWordFallbackLimit));
-        } else {
-            while (end < n && !IsWordByte(static_cast<unsigned char>(text[end]))) ++end;
-            if (deleteSpace)
-                AppendBetweenWords(text, p, end, out);
-            else
-                out.Append(std::string_view(text.data() + p, end - p));
-        }
-        p = end;
+void TranslatePlainSentence(std::string_view text, const PlainRuns& runs, bool deleteSpace, KeyLookup& lookup,
+                            TextOutput& out) {
+    std::size_t begin = 0;
+    bool word = runs.startsWithWord;
+    for (std::size_t r = 0; r < runs.count; ++r, word = !word) {
+        std::size_t end = runs.ends[r];
+        std::string_view run(text.data() + begin, end - begin);
+        if (word)
+            out.Append(lookup.Translate(run, kWordValueLimit, kWordFallbackLimit));
+        else if (deleteSpace)
+            AppendBetweenWords(text, begin, end, out);
+        else
+            out.Append(run);
+        begin = end;
     }
 }
 
@@ -457,8 +464,9 @@ void TranslateText(std::string_view text, std::string& out) {
     if (text.empty()) return;
     KeyLookup lookup(kProgramOutStr);
     TextOutput output(out);
-    if (IsPlainSentence(text))
-        TranslatePlainSentence(text, State().deleteSpace != 0, lookup, output);
+    PlainRuns runs;
+    if (CutPlainSentence(text, runs))
+        TranslatePlainSentence(text, runs, State().deleteSpace != 0, lookup, output);
     else
         PhraseTranslator(text, lookup, output).Run();
 }

@@ -34,12 +34,4 @@ ProfileSectionReader::ProfileSectionReader(const char* file, const char* section
     }
 }
 
-bool ProfileSectionReader::Find(std::string_view key, std::string_view& value) {
-    if (!m_sectionFound) return false;
-    const posix::ProfileEntry* entry = m_profile->FindEntry(*m_sectionFound, posix::TrimBlanks(key));
-    if (!entry || !entry->hasValue) return false;
-    value = entry->value;
-    return true;
-}
-
 }  // namespace qml::os
