@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 
 #include "language/language_state.h"
 #include "quorvel/lookup_observer.h"
