@@ -1,6 +1,7 @@
 // A subcommand of the tool: its name, its help and what it runs.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,8 @@ Command MissingCommand();
 Command ConvertCommand();
 Command DetectCommand();
 
-// The texts a subcommand works on: its arguments, or the lines of standard input without them.
-std::vector<std::string> TextsOrStdinLines(const Arguments& args);
+// Hands use the texts a subcommand works on one by one: its arguments, the lines of standard
+// input for an argument "-" or when there are none. Lines are read as they are used.
+void ForEachText(const Arguments& args, const std::function<void(const std::string&)>& use);
 
 }  // namespace cli

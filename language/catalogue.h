@@ -15,4 +15,8 @@ inline constexpr const char kEnglishName[] = "English";
 // name before a directory is set).
 CString CataloguePath();
 
+// The English name that the catalogue at cataloguePath gives languageType, read as
+// GetLanguageTypeEngName reads it into a buffer of size bytes; "English" when it gives none.
+CString EnglishNameIn(const char* cataloguePath, int languageType, int size);
+
 }  // namespace qml
