@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "output.h"
 #include "quorvel/language_binding.h"
@@ -38,7 +39,13 @@ void RequireRegularOrMissing(const std::string& path, const char* what) {
 // The directory part of the catalogue's path, as the system opens it.
 std::string DirectoryOf(const std::string& cataloguePath) {
     const size_t slash = cataloguePath.find_last_of(kPathSeparators);
-    return slash == std::string::npos ? "." : cataloguePath.substr(0, slash + 1);
+    if (slash == std::string::npos) return ".";
+    // Without the separator, which Windows does not take after a directory's name, unless
+    // it names a root ("/", "C:\\").
+    size_t end = slash;
+    while (end > 0 && std::strchr(kPathSeparators, cataloguePath[end - 1])) --end;
+    const std::string dir = cataloguePath.substr(0, end);
+    return dir.empty() || dir.back() == ':' ? cataloguePath.substr(0, end + 1) : dir;
 }
 
 }  // namespace
