@@ -1,7 +1,6 @@
 // A subcommand of the tool: its name, its help and what it runs.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,8 +33,7 @@ Command MissingCommand();
 Command ConvertCommand();
 Command DetectCommand();
 
-// Hands use the texts a subcommand works on one by one: its arguments, the lines of standard
-// input for an argument "-" or when there are none. Lines are read as they are used.
-void ForEachText(const Arguments& args, const std::function<void(const std::string&)>& use);
+// The texts a subcommand works on: its arguments, or the lines of standard input without them.
+std::vector<std::string> TextsOrStdinLines(const Arguments& args);
 
 }  // namespace cli

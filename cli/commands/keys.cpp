@@ -3,6 +3,7 @@
 #include <set>
 
 #include "command.h"
+#include "texts.h"
 #include "input.h"
 #include "quorvel/lookup_observer.h"
 #include "quorvel/multilanguage.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "command.h"
+#include "texts.h"
 #include "quorvel/multilanguage.h"
 #include "session.h"
 

@@ -1,6 +1,7 @@
 // The texts a subcommand works on.
 #include "command.h"
 #include "input.h"
+#include "texts.h"
 
 namespace cli {
 
@@ -15,6 +16,12 @@ void ForEachText(const Arguments& args, const std::function<void(const std::stri
         Input input("-");
         while (input.ReadLine(line)) use(line);
     }
+}
+
+std::vector<std::string> TextsOrStdinLines(const Arguments& args) {
+    std::vector<std::string> texts;
+    ForEachText(args, [&](const std::string& text) { texts.push_back(text); });
+    return texts;
 }
 
 }  // namespace cli

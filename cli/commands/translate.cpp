@@ -1,5 +1,6 @@
 // translate, caption, key: the three ways of translating a text.
 #include "command.h"
+#include "texts.h"
 #include "quorvel/multilanguage.h"
 #include "session.h"
 
