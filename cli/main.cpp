@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "command.h"
+#include "output.h"
+#include "quorvel/version.h"
 #include "session.h"
+#include "system.h"
 
 namespace cli {
 
@@ -29,7 +32,8 @@ std::vector<Command> AllCommands() {
 
 void PrintToolHelp(std::FILE* out) {
     std::fprintf(out,
-                 "usage: quorvel-ml COMMAND [OPTIONS] [ARGS]\n\n"
+                 "usage: quorvel-ml COMMAND [OPTIONS] [ARGS]\n"
+                 "       quorvel-ml --version\n\n"
                  "Translates English texts with a language directory, shows what a language file\n"
                  "needs, and converts Chinese text between GB and Big5.\n\nCommands:\n");
     for (const Command& command : AllCommands())
@@ -45,15 +49,21 @@ void PrintCommandHelp(const Command& command) {
 }  // namespace
 }  // namespace cli
 
-int main(int argc, char** argv) {
+namespace {
+
+// Runs the command line; the exit status.
+int Run(const std::vector<std::string>& words) {
     using namespace cli;
-    std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty()) {
         PrintToolHelp(stderr);
         return 2;
     }
     if (words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         PrintToolHelp(stdout);
+        return 0;
+    }
+    if (words[0] == "--version") {
+        std::printf("quorvel-ml %s\n", qml_version());
         return 0;
     }
     for (const Command& command : AllCommands()) {
@@ -64,16 +74,11 @@ int main(int argc, char** argv) {
                 PrintCommandHelp(command);
                 return 0;
             }
-            int status = command.run(args);
-            std::fflush(stdout);
-            return status;
+            return command.run(args);
         } catch (const UsageError& error) {
             std::fprintf(stderr, "quorvel-ml %s: %s\nusage: quorvel-ml %s (--help for more)\n", command.name,
                          error.what(), command.usage);
             return 2;
-        } catch (const RunError& error) {
-            std::fprintf(stderr, "quorvel-ml %s: %s\n", command.name, error.what());
-            return 1;
         } catch (const std::exception& error) {
             std::fprintf(stderr, "quorvel-ml %s: %s\n", command.name, error.what());
             return 1;
@@ -82,4 +87,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorvel-ml: unknown command '%s' (quorvel-ml --help lists them)\n",
                  words[0].c_str());
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    cli::UseBinaryStandardStreams();
+    int status = Run(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that never arrived is a failure, whatever the command made of it.
+    const std::string writeError = cli::FinishOutput();
+    if (!writeError.empty()) {
+        if (status == 0) std::fprintf(stderr, "quorvel-ml: %s\n", writeError.c_str());
+        if (status == 0) status = 1;
+    }
+    return status;
 }

@@ -1,14 +1,10 @@
 #include "session.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <iterator>
-#include <sstream>
 
-#include "catalogue_peek.h"
+#include "output.h"
+#include "quorvel/language_binding.h"
 #include "quorvel/multilanguage.h"
 #include "recode.h"
 #include "system.h"
@@ -26,13 +22,30 @@ std::string LanguageCodePage(int languageType) {
     return CodePageName(codePage);
 }
 
-// The type the library chooses for a request: on a Chinese system the other Chinese script
-// gives way to the system's own.
-int ChosenType(int requested) {
-    int system = ConvertLangLanguage2LanguageType(UserLocaleId() & 0xFFFF);
-    if (system == 0 && requested == 1) return 0;
-    if (system == 1 && requested == 0) return 1;
-    return requested;
+// A path the library reads must be a regular file; anything else is refused before the
+// library or the tool opens it (a FIFO would block the open, a device never end).
+void RequireRegularOrMissing(const std::string& path, const char* what) {
+    switch (KindOf(path)) {
+        case FileKind::kMissing:
+        case FileKind::kRegular:
+            return;
+        case FileKind::kDirectory:
+            throw RunError(path + ": the " + what + " is a directory");
+        case FileKind::kSpecial:
+            throw RunError(path + ": the " + what + " is " + SpecialKindName(path) + ", not a regular file");
+    }
+}
+
+// The directory part of the catalogue's path, as the system opens it.
+std::string DirectoryOf(const std::string& cataloguePath) {
+    const size_t slash = cataloguePath.find_last_of(kPathSeparators);
+    if (slash == std::string::npos) return ".";
+    // Without the separator, which Windows does not take after a directory's name, unless
+    // it names a root ("/", "C:\\").
+    size_t end = slash;
+    while (end > 0 && std::strchr(kPathSeparators, cataloguePath[end - 1])) --end;
+    const std::string dir = cataloguePath.substr(0, end);
+    return dir.empty() || dir.back() == ':' ? cataloguePath.substr(0, end + 1) : dir;
 }
 
 }  // namespace
@@ -44,7 +57,7 @@ bool RecodeOutput(const Arguments& args) {
 void PrintText(const std::string& text, const std::string& encoding, bool recode) {
     std::string out = recode && !encoding.empty() ? Recode(text, encoding, "UTF-8") : text;
     out += '\n';
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    WriteOut(out);
 }
 
 std::string DefaultLanguageDir() {
@@ -53,32 +66,36 @@ std::string DefaultLanguageDir() {
     return QML_SOURCE_LANG_DIR;
 }
 
-std::string ReadAll(const std::string& path) {
-    if (path == "-") {
-        std::ostringstream text;
-        text << std::cin.rdbuf();
-        return text.str();
-    }
-    if (IsDirectory(path)) throw RunError(path + ": is a directory");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw RunError(path + ": " + std::strerror(errno));
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw RunError(path + ": read error");
-    return text;
-}
-
 Session::Session(const Arguments& args, bool mayCreateLanguageFile)
     : m_dir(args.dir.value_or(DefaultLanguageDir())), m_inputEncoding(args.inputEncoding) {
-    if (!IsDirectory(m_dir)) throw RunError(m_dir + ": no such language directory");
-    while (m_dir.size() > 1 && m_dir.back() == '/') m_dir.pop_back();
-
+    if (m_dir.empty()) throw RunError("the language directory (--dir) is empty");
     const int requested = args.lang ? *args.lang : ConvertLangLanguage2LanguageType(UserLocaleId() & 0xFFFF);
-    const int chosen = ChosenType(requested);
-    m_languageFile = m_dir + "/" + EnglishNameInCatalogue(m_dir + "/Language.ini", chosen) + ".lng";
-    m_languageFileExisted = FileExists(m_languageFile);
+
+    // Where the library looks, as the library itself works it out.
+    quorvel::LanguageBinding binding;
+    quorvel::ResolveLanguageBinding(m_dir.c_str(), requested, &binding);
+    const std::string stored = m_dir.back() == '\\' ? m_dir : m_dir + '\\';
+    if (stored != binding.directory)
+        throw RunError(m_dir + ": the language directory is longer than the library takes (" +
+                       std::to_string(sizeof binding.directory - 3) + " characters)");
+    const std::string nativeDir = DirectoryOf(binding.catalogue);
+    switch (KindOf(nativeDir)) {
+        case FileKind::kDirectory:
+            break;
+        case FileKind::kMissing:
+            throw RunError(m_dir + ": no such language directory");
+        default:
+            throw RunError(m_dir + ": the language directory is not a directory");
+    }
+    RequireRegularOrMissing(binding.catalogue, "language catalogue");
+    if (binding.problem[0]) throw RunError(binding.problem);
+
+    m_languageFile = binding.languageFile;
+    RequireRegularOrMissing(m_languageFile, "language file");
+    m_languageFileExisted = KindOf(m_languageFile) == FileKind::kRegular;
     if (!mayCreateLanguageFile && !m_languageFileExisted)
         throw RunError(m_languageFile + ": no such language file (quorvel-ml init --lang " +
-                       std::to_string(chosen) + " creates it)");
+                       std::to_string(binding.languageType) + " creates it)");
 
     m_languageType = Set_MultiLanguage_Para(m_dir.c_str(), requested, nullptr, nullptr);
     m_codePage = LanguageCodePage(m_languageType);

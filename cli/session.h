@@ -50,7 +50,4 @@ void PrintText(const std::string& text, const std::string& encoding, bool recode
 // The sample language directory: next to the installed tool, else in the source tree.
 std::string DefaultLanguageDir();
 
-// Every line of a file ("-": standard input), without line ends; RunError when unreadable.
-std::string ReadAll(const std::string& path);
-
 }  // namespace cli

@@ -1,12 +1,16 @@
 #include "system.h"
 
+#include <sys/stat.h>
+
+#include <cstdio>
+
 #if defined(_WIN32)
+#include <fcntl.h>
 #include <io.h>
 
 #include "quorvel/wintypes.h"
 #else
 #include <langinfo.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <clocale>
@@ -38,6 +42,22 @@ bool FileExists(const std::string& path) {
     return ::_access(path.c_str(), 0) == 0;
 }
 
+FileKind KindOf(const std::string& path) {
+    struct _stat64 info {};
+    if (::_stat64(path.c_str(), &info) != 0) return FileKind::kMissing;
+    if (info.st_mode & _S_IFDIR) return FileKind::kDirectory;
+    return (info.st_mode & _S_IFREG) ? FileKind::kRegular : FileKind::kSpecial;
+}
+
+std::string SpecialKindName(const std::string&) {
+    return "a device";
+}
+
+void UseBinaryStandardStreams() {
+    ::_setmode(::_fileno(stdin), _O_BINARY);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+}
+
 bool Utf8Terminal() {
     // A console, not a pipe or file, set to show UTF-8.
     DWORD mode = 0;
@@ -66,6 +86,25 @@ bool IsDirectory(const std::string& path) {
 bool FileExists(const std::string& path) {
     return ::access(path.c_str(), F_OK) == 0;
 }
+
+FileKind KindOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return FileKind::kMissing;
+    if (S_ISDIR(info.st_mode)) return FileKind::kDirectory;
+    return S_ISREG(info.st_mode) ? FileKind::kRegular : FileKind::kSpecial;
+}
+
+std::string SpecialKindName(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return "not a regular file";
+    if (S_ISFIFO(info.st_mode)) return "a FIFO";
+    if (S_ISCHR(info.st_mode)) return "a character device";
+    if (S_ISBLK(info.st_mode)) return "a block device";
+    if (S_ISSOCK(info.st_mode)) return "a socket";
+    return "not a regular file";
+}
+
+void UseBinaryStandardStreams() {}
 
 bool Utf8Terminal() {
     std::setlocale(LC_CTYPE, "");

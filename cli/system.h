@@ -11,6 +11,22 @@ std::string ExecutableDir();
 bool IsDirectory(const std::string& path);
 bool FileExists(const std::string& path);
 
+// The characters that separate a path's parts.
+#if defined(_WIN32)
+inline constexpr char kPathSeparators[] = "\\/";
+#else
+inline constexpr char kPathSeparators[] = "/";
+#endif
+
+// What a path names, told by stat without opening it (opening a FIFO may block).
+enum class FileKind { kMissing, kRegular, kDirectory, kSpecial };
+FileKind KindOf(const std::string& path);
+// "a FIFO", "a character device", ... for a message about a special file.
+std::string SpecialKindName(const std::string& path);
+
+// Standard input and output carry bytes, never text with translated line ends.
+void UseBinaryStandardStreams();
+
 // Whether standard output is a terminal that shows UTF-8.
 bool Utf8Terminal();
 

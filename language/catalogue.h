@@ -26,4 +26,8 @@ CString CurrentEnglishName();
 // when the catalogue lists none.
 std::vector<CString> LanguageCaptions();
 
+// The English name that the catalogue at cataloguePath gives languageType, read as
+// GetLanguageTypeEngName reads it into a buffer of size bytes; "English" when it gives none.
+CString EnglishNameIn(const char* cataloguePath, int languageType, int size);
+
 }  // namespace qml

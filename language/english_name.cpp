@@ -1,5 +1,6 @@
 // The English name of the current language, from section [LanguageType] of the catalogue.
 #include <cstring>
+#include <vector>
 
 #include "language/catalogue.h"
 #include "language/language_state.h"
@@ -13,12 +14,17 @@ CString CataloguePath() {
     return path;
 }
 
-CString CurrentEnglishName() {
-    char name[1024] = {};
+CString EnglishNameIn(const char* cataloguePath, int languageType, int size) {
     CString key;
-    key.Format("%d", State().languageType);
-    DWORD n = os::GetPrivateProfileStringA(kLanguageTypeSection, key, "", name, sizeof name, CataloguePath());
-    return n > 0 ? CString(name) : CString(kEnglishName);
+    key.Format("%d", languageType);
+    std::vector<char> name(static_cast<size_t>(size > 0 ? size : 1), '\0');
+    DWORD n = os::GetPrivateProfileStringA(kLanguageTypeSection, key, "", name.data(),
+                                           static_cast<DWORD>(name.size()), cataloguePath);
+    return n == 0 ? CString(kEnglishName) : CString(name.data());
+}
+
+CString CurrentEnglishName() {
+    return EnglishNameIn(CataloguePath(), State().languageType, 1024);
 }
 
 }  // namespace qml
@@ -27,13 +33,8 @@ char* GetLanguageTypeEngName(char* buffer, int size) {
     using namespace qml;
     if (!buffer || size < 1) return buffer;
 
-    CString key;
-    key.Format("%d", State().languageType);
-    DWORD n = os::GetPrivateProfileStringA(kLanguageTypeSection, key, "", buffer, static_cast<DWORD>(size),
-                                           CataloguePath());
-    if (n == 0) {
-        std::strncpy(buffer, kEnglishName, static_cast<size_t>(size - 1));
-        buffer[size - 1] = '\0';
-    }
+    const CString name = EnglishNameIn(CataloguePath(), State().languageType, size);
+    std::strncpy(buffer, name, static_cast<size_t>(size - 1));
+    buffer[size - 1] = '\0';
     return buffer;
 }

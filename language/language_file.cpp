@@ -97,24 +97,35 @@ std::string CreateLanguageFile(const char* path) {
 
 }  // namespace
 
+std::string LanguageFilePath(const char* storedDir, const char* englishName, std::string& problem) {
+    problem.clear();
+    if (!IsPlainFileName(englishName)) {
+        problem = "Language name [ " + Printable(englishName) +
+                  " ] is not a plain file name, no language file bound";
+        return {};
+    }
+    // A path cut to fit would name a file the host never asked for, possibly in another
+    // directory, and the set-up would create it there: such a language binds no file.
+    if (std::strlen(storedDir) + std::strlen(englishName) + std::strlen(".lng") >
+        static_cast<size_t>(kStoredPathSize - 1)) {
+        problem = "Language file [ " + Printable(storedDir) + Printable(englishName) +
+                  ".lng ] is longer than 258 characters, no language file bound";
+        return {};
+    }
+    return std::string(storedDir) + englishName + ".lng";
+}
+
 std::string BindLanguageFile() {
     LanguageState& state = State();
     char englishName[1024] = {};
     GetLanguageTypeEngName(englishName, sizeof englishName);
-    if (!IsPlainFileName(englishName)) {
+    std::string problem;
+    const std::string path = LanguageFilePath(state.languageDir, englishName, problem);
+    if (path.empty()) {
         state.languageFile[0] = '\0';
-        return "Language name [ " + Printable(englishName) +
-               " ] is not a plain file name, no language file bound";
+        return problem;
     }
-    // A path cut to fit would name a file the host never asked for, possibly in another
-    // directory, and the set-up would create it there: such a language binds no file.
-    if (std::strlen(state.languageDir) + std::strlen(englishName) + std::strlen(".lng") >
-        static_cast<size_t>(kStoredPathSize - 1)) {
-        state.languageFile[0] = '\0';
-        return "Language file [ " + Printable(state.languageDir) + Printable(englishName) +
-               ".lng ] is longer than 258 characters, no language file bound";
-    }
-    kvSnprintf(state.languageFile, kStoredPathSize, "%s%s.lng", state.languageDir, englishName);
+    kvSnprintf(state.languageFile, kStoredPathSize, "%s", path.c_str());
 
     if (crt::_access(state.languageFile, 0) != 0) return CreateLanguageFile(state.languageFile);
     ReadParameters(state.languageFile);

@@ -10,4 +10,9 @@ namespace qml {
 // English diagnostic when no file could be bound or created, otherwise the empty text.
 std::string BindLanguageFile();
 
+// The path of the language file of englishName in storedDir (the directory as the state
+// keeps it, ending in a backslash); the empty text, with a one-line diagnostic in problem,
+// when no file may be bound.
+std::string LanguageFilePath(const char* storedDir, const char* englishName, std::string& problem);
+
 }  // namespace qml

@@ -5,26 +5,33 @@
 
 #include "language/language_file.h"
 #include "language/language_state.h"
+#include "language/set_up.h"
 #include "log/log_relay.h"
 #include "platform/os.h"
 #include "util/shared_utility.h"
 
 namespace qml {
 
-namespace {
-
 constexpr int kStoredPathSize = LanguageState::kPathSize - 1;  // the last byte always stays NUL
 
-// On a Chinese system a request for the other Chinese script yields the system's own.
 int ChooseLanguageType(int systemType, int requested) {
     if (systemType == LANGUAGE_TYPE_BIG5 && requested == LANGUAGE_TYPE_GB) return LANGUAGE_TYPE_BIG5;
     if (systemType == LANGUAGE_TYPE_GB && requested == LANGUAGE_TYPE_BIG5) return LANGUAGE_TYPE_GB;
     return requested;
 }
 
+std::string StoredDirectoryForm(const std::string& dir) {
+    if (dir.empty()) return {};
+    std::string stored = dir.back() == '\\' ? dir : dir + '\\';
+    if (stored.size() > static_cast<size_t>(kStoredPathSize - 1)) stored.resize(kStoredPathSize - 1);
+    return stored;
+}
+
+namespace {
+
 void StoreDirectory(const std::string& dir) {
     if (dir.empty()) return;
-    kvSnprintf(State().languageDir, kStoredPathSize, dir.back() == '\\' ? "%s" : "%s\\", dir.c_str());
+    kvSnprintf(State().languageDir, kStoredPathSize, "%s", StoredDirectoryForm(dir).c_str());
 }
 
 }  // namespace

@@ -10,6 +10,9 @@ namespace qml::os {
 // fopen with the path in its Windows form (backslashes are separators on POSIX too).
 std::FILE* OpenFile(const char* path, const char* mode);
 
+// The path in the form the system opens (on POSIX every backslash a slash).
+std::string SystemPath(const char* path);
+
 // What became of a request to create a file.
 struct FileCreation {
     enum Outcome { kCreated, kExists, kFailed };

@@ -1,5 +1,9 @@
 // convert and detect: Chinese text between Big5 and GB, and which of the two a text is in.
+#include <utility>
+
 #include "command.h"
+#include "input.h"
+#include "output.h"
 #include "quorvel/multilanguage.h"
 #include "recode.h"
 #include "session.h"
@@ -30,73 +34,159 @@ std::vector<std::string> InputFiles(const Arguments& args) {
     return args.positional.empty() ? std::vector<std::string>{"-"} : args.positional;
 }
 
-// One tab-free piece of a line through the converter. The converter keeps leading blanks.
-std::string ConvertPiece(const std::string& piece, char direction) {
-    if (piece.empty()) return piece;
+// How much of an input the automatic direction and detect judge: enough for any real text to
+// show its code, and bounded so that a stream of any length passes in constant memory.
+constexpr size_t kJudgedPrefix = size_t{1} << 20;
+// A run without a line end, tab or NUL is converted in pieces of about this size.
+constexpr size_t kPieceSize = size_t{64} << 10;
+
+bool IsSeparator(char c) {
+    return c == '\n' || c == '\r' || c == '\t' || c == '\0';
+}
+
+// The first up to kJudgedPrefix bytes of input.
+std::string ReadPrefix(Input& input) {
+    std::string prefix(kJudgedPrefix, '\0');
+    size_t filled = 0;
+    while (filled < prefix.size()) {
+        const size_t n = input.Read(&prefix[filled], prefix.size() - filled);
+        if (n == 0) break;
+        filled += n;
+    }
+    prefix.resize(filled);
+    return prefix;
+}
+
+// The text as the detector reads it: up to its first NUL, so a NUL counts as a line end.
+std::string ForDetection(std::string text) {
+    for (char& c : text)
+        if (c == '\0') c = '\n';
+    return text;
+}
+
+// One run of text without separators through the converter, which keeps leading and trailing
+// blanks of such a run.
+std::string ConvertRun(const std::string& run, char direction) {
+    if (run.empty()) return run;
     CGBAndBig5* converter = CGBAndBig5::GetInstance();
     if (!converter) throw RunError("out of memory");
-    converter->Translate(piece.c_str(), direction);
+    converter->Translate(run.c_str(), direction);
     return converter->GetText().GetString();
 }
 
-// Line by line, so that indentation, tabs and line ends stay as they are: the converter
-// itself would trim the text, widen tabs and end every line with CR LF.
-std::string ConvertText(const std::string& text, char direction) {
-    std::string out;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        const bool hasLineFeed = end != std::string::npos;
-        if (!hasLineFeed) end = text.size();
-        std::string line = text.substr(start, end - start);
-        const bool hasCr = !line.empty() && line.back() == '\r';
-        if (hasCr) line.pop_back();
-        size_t pieceStart = 0;
-        for (;;) {
-            size_t tab = line.find('\t', pieceStart);
-            out += ConvertPiece(
-                line.substr(pieceStart, tab == std::string::npos ? std::string::npos : tab - pieceStart),
-                direction);
-            if (tab == std::string::npos) break;
-            out += '\t';
-            pieceStart = tab + 1;
-        }
-        if (hasCr) out += '\r';
-        if (hasLineFeed) out += '\n';
-        start = end + 1;
+// Converts a stream piece by piece and writes it out. Only the runs between line ends, tabs
+// and NULs go through the converter, and the separators are copied, since the converter
+// itself would trim, widen tabs, end every line with CR LF and stop at a NUL: every byte it
+// does not convert comes out as it came.
+class ConvertingWriter {
+  public:
+    ConvertingWriter(char direction, std::string inputEncoding, std::string outputEncoding, bool recode)
+        : m_direction(direction),
+          m_inputEncoding(std::move(inputEncoding)),
+          m_outputEncoding(std::move(outputEncoding)),
+          m_recode(recode) {}
+
+    void Put(const char* data, size_t size) {
+        m_pending.append(data, size);
+        Drain(false);
     }
-    return out;
-}
+    void Finish() { Drain(true); }
+
+  private:
+    void Drain(bool all) {
+        for (;;) {
+            size_t cut = m_pending.size();
+            if (!all) {
+                cut = 0;
+                for (size_t i = m_pending.size(); i > 0; --i)
+                    if (IsSeparator(m_pending[i - 1])) {
+                        cut = i;
+                        break;
+                    }
+                if (cut == 0 && m_pending.size() > kPieceSize) cut = CharacterBoundary(kPieceSize);
+            }
+            if (cut == 0) return;
+            Emit(m_pending.substr(0, cut));
+            m_pending.erase(0, cut);
+            if (all || m_pending.size() <= kPieceSize) return;
+        }
+    }
+
+    // An offset at or before limit where no character is split, counted from the start of the
+    // pending text, where a character starts.
+    size_t CharacterBoundary(size_t limit) const {
+        if (m_inputEncoding == "utf8" || m_inputEncoding == "UTF-8") {
+            size_t at = limit;
+            while (at > 0 && (static_cast<unsigned char>(m_pending[at]) & 0xC0) == 0x80) --at;
+            return at > 0 ? at : limit;
+        }
+        // In Big5 and GB a byte from 0x81 up leads a pair.
+        size_t at = 0;
+        while (at < limit) {
+            const size_t step = static_cast<unsigned char>(m_pending[at]) >= 0x81 ? 2 : 1;
+            if (at + step > limit) break;
+            at += step;
+        }
+        return at > 0 ? at : limit;
+    }
+
+    void Emit(std::string text) {
+        if (!m_inputEncoding.empty())
+            text = Recode(text, m_inputEncoding == "utf8" ? "UTF-8" : m_inputEncoding,
+                          m_direction == kBigToGb ? "BIG5" : "GBK");
+        if (m_direction) {
+            std::string out;
+            size_t start = 0;
+            while (start < text.size()) {
+                size_t end = start;
+                while (end < text.size() && !IsSeparator(text[end])) ++end;
+                out += ConvertRun(text.substr(start, end - start), m_direction);
+                while (end < text.size() && IsSeparator(text[end])) out += text[end++];
+                start = end;
+            }
+            text.swap(out);
+        }
+        if (m_recode && !m_outputEncoding.empty()) text = Recode(text, m_outputEncoding, "UTF-8");
+        WriteOut(text);
+    }
+
+    const char m_direction;
+    const std::string m_inputEncoding;
+    const std::string m_outputEncoding;
+    const bool m_recode;
+    std::string m_pending;
+};
 
 int RunConvert(const Arguments& args) {
     const std::string to = args.Get("to");
     if (to != "gb" && to != "big5" && to != "auto") throw UsageError("--to takes gb, big5 or auto");
     _enum_language_type system = ParseSystem(args);
+    if (to == "auto" && !args.inputEncoding.empty())
+        throw UsageError("--input-encoding needs --to gb or --to big5");
     int conversionOn = 1;
     SetGBAndBig5_Para(&system, &conversionOn);
     const bool recode = RecodeOutput(args);
 
     for (const std::string& path : InputFiles(args)) {
-        std::string text = ReadAll(path);
+        Input input(path);
         char direction = to == "gb" ? kBigToGb : to == "big5" ? kGbToBig : 0;
-        if (!args.inputEncoding.empty()) {
-            if (direction == 0) throw UsageError("--input-encoding needs --to gb or --to big5");
-            text = Recode(text, args.inputEncoding == "utf8" ? "UTF-8" : args.inputEncoding,
-                          direction == kBigToGb ? "BIG5" : "GBK");
-        }
         std::string outputEncoding = direction == kBigToGb ? "GBK" : "BIG5";
+        std::string prefix;
         if (direction == 0) {
-            // The automatic direction converts what is foreign to the system into the system's code.
-            const int found = CalcStringCodeType(LCMapString_Auto(text.c_str()), nullptr);
+            // The automatic direction converts what is foreign to the system into the system's
+            // code, judged on the start of the input.
+            prefix = ReadPrefix(input);
+            const int found = CalcStringCodeType(LCMapString_Auto(ForDetection(prefix).c_str()), nullptr);
             if (found != system && (found == LANGUAGE_TYPE_BIG5 || found == LANGUAGE_TYPE_GB) &&
                 (system == LANGUAGE_TYPE_BIG5 || system == LANGUAGE_TYPE_GB))
                 direction = found == LANGUAGE_TYPE_BIG5 ? kBigToGb : kGbToBig;
             outputEncoding = EncodingOf(direction ? (direction == kBigToGb ? 1 : 0) : found);
         }
-        std::string out = direction ? ConvertText(text, direction) : text;
-        // Whole lines go out as they came; re-encoding for display goes line by line.
-        if (!out.empty() && out.back() == '\n') out.pop_back();
-        if (!out.empty() || !text.empty()) PrintText(out, outputEncoding, recode);
+        ConvertingWriter writer(direction, args.inputEncoding, outputEncoding, recode);
+        writer.Put(prefix.data(), prefix.size());
+        char chunk[65536];
+        while (size_t n = input.Read(chunk, sizeof chunk)) writer.Put(chunk, n);
+        writer.Finish();
     }
     return 0;
 }
@@ -107,11 +197,12 @@ int RunDetect(const Arguments& args) {
     SetGBAndBig5_Para(&system, &conversionOn);
     static const char* const kNames[] = {"big5", "gb", "english", "other"};
     for (const std::string& path : InputFiles(args)) {
-        const std::string text = ReadAll(path);
+        Input input(path);
+        const std::string text = ForDetection(ReadPrefix(input));
         int pairs = 0;
         const int type = CalcStringCodeType(text.c_str(), &pairs);
-        std::printf("%s: %s (%d double-byte characters counted)\n", path == "-" ? "(stdin)" : path.c_str(),
-                    kNames[type & 3], pairs);
+        WriteOut(input.Name() + ": " + kNames[type & 3] + " (" + std::to_string(pairs) +
+                 " double-byte characters counted)\n");
     }
     return 0;
 }
@@ -121,12 +212,15 @@ int RunDetect(const Arguments& args) {
 Command ConvertCommand() {
     return {"convert",
             "convert Chinese text between Big5 and GB (stdin to stdout)",
-            "Converts the FILEs (or standard input) and writes them to standard output.\n"
+            "Converts the FILEs (- or none: standard input) and writes them to standard output.\n"
             "  --to gb|big5|auto      the target; auto converts text that is foreign to the\n"
-            "                         system's code type into it\n"
+            "                         system's code type into it, judged on the first MiB of\n"
+            "                         each input\n"
             "  --system gb|big5|english|other\n"
             "                         the system's code type (default: from the user's locale)\n"
-            "Lines, tabs and indentation are kept.\n",
+            "Every byte that is not converted is kept: line ends (LF, CR LF, lone CRs), tabs,\n"
+            "indentation, NULs and a missing line end at the end. Any length of input passes\n"
+            "in constant memory.\n",
             "convert --to gb|big5|auto [--system S] [OPTIONS] [FILE...]",
             {{"to", true}, {"system", true}},
             RunConvert};
@@ -135,8 +229,9 @@ Command ConvertCommand() {
 Command DetectCommand() {
     return {"detect",
             "tell whether texts are Big5 or GB",
-            "Prints for each FILE (or standard input) the code type the library detects:\n"
-            "big5, gb, english (no double-byte character) or other.\n"
+            "Prints for each FILE (- or none: standard input) the code type the library detects:\n"
+            "big5, gb, english (no double-byte character) or other. A longer input is judged on\n"
+            "its first MiB.\n"
             "  --system gb|big5|english|other\n"
             "                         the system's code type, which settles close results\n"
             "                         (default: from the user's locale)\n",

@@ -1,5 +1,6 @@
 // languages and init: the catalogue, and creating a language file.
 #include "command.h"
+#include "output.h"
 #include "quorvel/multilanguage.h"
 #include "session.h"
 #include "system.h"
@@ -23,12 +24,12 @@ int RunInit(const Arguments& args) {
     if (!args.lang) throw UsageError("init needs --lang N");
     Session session(args, true);
     if (session.LanguageFileExisted()) {
-        std::printf("%s exists; left as it is\n", session.LanguageFile().c_str());
+        WriteOut(session.LanguageFile() + " exists; left as it is\n");
         return 0;
     }
     if (!FileExists(session.LanguageFile()))
         throw RunError(session.LanguageFile() + ": could not create the language file");
-    std::printf("created %s\n", session.LanguageFile().c_str());
+    WriteOut("created " + session.LanguageFile() + "\n");
     return 0;
 }
 

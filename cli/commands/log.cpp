@@ -1,9 +1,11 @@
 // log: a line through the library's translated log relay, as a host's logger receives it.
 #include <cstdarg>
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "command.h"
+#include "texts.h"
 #include "quorvel/multilanguage.h"
 #include "session.h"
 
@@ -12,6 +14,7 @@ namespace cli {
 namespace {
 
 const Session* g_session = nullptr;
+std::string g_writeError;  // what failed inside the logger, raised once the library has returned
 
 const char* LevelWord(unsigned int level) {
     static const char* const kWords[] = {"VERBOSE", "NORMAL", "WARNING", "ERROR", "DEBUG", "INVALID"};
@@ -26,7 +29,16 @@ void PrintLogLine(unsigned int level, char* format, ...) {
     va_start(args, format);
     std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
-    g_session->Print(std::string("[") + LevelWord(level) + "] " + line);
+    // No exception may cross the library on its way back.
+    try {
+        if (g_writeError.empty()) g_session->Print(std::string("[") + LevelWord(level) + "] " + line);
+    } catch (const std::exception& error) {
+        g_writeError = error.what();
+    }
+}
+
+void RaiseWriteError() {
+    if (!g_writeError.empty()) throw RunError(g_writeError);
 }
 
 int RunLog(const Arguments& args) {
@@ -35,17 +47,21 @@ int RunLog(const Arguments& args) {
     Set_MultiLanguage_Para(nullptr, session.LanguageType(), PrintLogLine, nullptr);
     const unsigned int level = static_cast<unsigned int>(ParseNumber(args.Get("level", "1"), "--level"));
     const bool onlyDiagnostics = args.Has("diagnostics") && args.positional.empty();
-    for (const std::string& text : onlyDiagnostics ? std::vector<std::string>() : TextsOrStdinLines(args)) {
-        if (args.Has("plain"))
-            Log(level, "%s", session.Input(text).c_str());
-        else
-            LogML(level, "%s", session.Input(text).c_str());
+    if (!onlyDiagnostics) {
+        ForEachText(args, [&](const std::string& text) {
+            if (args.Has("plain"))
+                Log(level, "%s", session.Input(text).c_str());
+            else
+                LogML(level, "%s", session.Input(text).c_str());
+            RaiseWriteError();
+        });
     }
     if (args.Has("diagnostics")) {
         OutInitObjectResult("Database", 1);
         OutInitObjectResult("Database", 0);
         OutNewObjectFailed("CallManager");
         OutNeedEndSystem("disk full");
+        RaiseWriteError();
     }
     return 0;
 }
@@ -55,8 +71,9 @@ int RunLog(const Arguments& args) {
 Command LogCommand() {
     return {"log",
             "send lines through the translated log relay",
-            "Sends each TEXT (or each line of standard input) through the log relay to a logger\n"
-            "that prints the level word and the line, translated unless --plain.\n"
+            "Sends each TEXT through the log relay to a logger that prints the level word and\n"
+            "the line, translated unless --plain. A TEXT '-', or none at all, reads the lines of\n"
+            "standard input.\n"
             "  --level N              the level word (default 1, NORMAL)\n"
             "  --plain                relay without translating\n"
             "  --diagnostics          also send a few ready-made diagnostics\n",

@@ -1,19 +1,27 @@
 // The texts a subcommand works on.
-#include <iostream>
-
 #include "command.h"
+#include "input.h"
+#include "texts.h"
 
 namespace cli {
 
-std::vector<std::string> TextsOrStdinLines(const Arguments& args) {
-    if (!args.positional.empty()) return args.positional;
-    std::vector<std::string> lines;
+void ForEachText(const Arguments& args, const std::function<void(const std::string&)>& use) {
+    const std::vector<std::string> fromStdin{"-"};
     std::string line;
-    while (std::getline(std::cin, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+    for (const std::string& text : args.positional.empty() ? fromStdin : args.positional) {
+        if (text != "-") {
+            use(text);
+            continue;
+        }
+        Input input("-");
+        while (input.ReadLine(line)) use(line);
     }
-    return lines;
+}
+
+std::vector<std::string> TextsOrStdinLines(const Arguments& args) {
+    std::vector<std::string> texts;
+    ForEachText(args, [&](const std::string& text) { texts.push_back(text); });
+    return texts;
 }
 
 }  // namespace cli

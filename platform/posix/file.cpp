@@ -20,6 +20,10 @@ std::FILE* OpenFile(const char* path, const char* mode) {
     return std::fopen(qml::posix::NativePath(path).c_str(), mode);
 }
 
+std::string SystemPath(const char* path) {
+    return qml::posix::NativePath(path);
+}
+
 namespace {
 
 FileCreation Outcome(FileCreation::Outcome outcome, int error = 0) {

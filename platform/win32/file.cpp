@@ -15,6 +15,10 @@ std::FILE* OpenFile(const char* path, const char* mode) {
     return std::fopen(path, mode);
 }
 
+std::string SystemPath(const char* path) {
+    return path ? path : "";
+}
+
 namespace {
 
 FileCreation Outcome(FileCreation::Outcome outcome, DWORD error = ERROR_SUCCESS) {

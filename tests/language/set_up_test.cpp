@@ -2,6 +2,7 @@
 // and the host's callbacks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,7 @@
 
 #include "language/language_state.h"
 #include "language_fixture.h"
+#include "quorvel/language_binding.h"
 #include "quorvel/multilanguage.h"
 
 using qml_test::LanguageDir;
@@ -310,3 +312,40 @@ TEST(LanguageSetUp, EnglishNameWritesNothingWithoutRoom) {
 }
 
 }  // namespace
+
+// A tool asks what a set-up would bind before it sets up: the answer is the set-up's own, and
+// asking creates nothing.
+TEST(LanguageSetUp, ResolvedBindingIsWhatTheSetUpBinds) {
+    const struct {
+        const char* locale;
+        int requested;
+        const char* catalogue;  // null: none
+    } cases[] = {
+        {"en_US", 3, "\xEF\xBB\xBF[LanguageType] ; names\n3=Klingon\n"},
+        {"en_US", 3, nullptr},
+        {"zh_TW", 1, "[LanguageType]\n0=Big5ish\n1=Gbish\n"},
+        {"en_US", 3, "[LanguageType]\n3=../Elsewhere\n"},
+        {"en_US", 3, "[LanguageType]\n3=\"Quoted\"\n"},
+    };
+    for (const auto& c : cases) {
+        ScopedEnv all("LC_ALL", c.locale);
+        qml_test::TempDir dir;
+        if (c.catalogue) qml_test::WriteFile(dir.file("Language.ini"), c.catalogue);
+        quorvel::LanguageBinding binding;
+        quorvel::ResolveLanguageBinding((dir.path() + "\\").c_str(), c.requested, &binding);
+        // Resolving created nothing.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), c.catalogue ? 1 : 0);
+
+        const int chosen = Set_MultiLanguage_Para((dir.path() + "\\").c_str(), c.requested, nullptr, nullptr);
+        EXPECT_EQ(binding.languageType, chosen);
+        EXPECT_EQ(binding.directory, std::string(GetCurLngFileDir()));
+        // The binding gives paths in the form the system opens.
+        std::string bound = qml::State().languageFile;
+#if !defined(_WIN32)
+        std::replace(bound.begin(), bound.end(), '\\', '/');
+#endif
+        EXPECT_EQ(binding.languageFile, bound) << (c.catalogue ? c.catalogue : "(none)");
+        EXPECT_EQ(binding.problem[0] != '\0', bound.empty());
+        EXPECT_EQ(binding.catalogue, dir.file("Language.ini"));
+    }
+}

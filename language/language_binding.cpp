@@ -1,0 +1,52 @@
+// What a set-up would bind, worked out with the set-up's own rules and nothing written.
+#include "quorvel/language_binding.h"
+
+#include <cstring>
+#include <string>
+
+#include "language/catalogue.h"
+#include "language/language_file.h"
+#include "language/language_state.h"
+#include "language/set_up.h"
+#include "platform/file.h"
+#include "platform/os.h"
+#include "platform/profile_scope.h"
+
+namespace {
+
+// Copies text into a field of the binding, cut to fit and terminated.
+template <size_t N>
+void Put(char (&field)[N], const std::string& text) {
+    const size_t n = text.size() < N - 1 ? text.size() : N - 1;
+    std::memcpy(field, text.data(), n);
+    field[n] = '\0';
+}
+
+}  // namespace
+
+namespace quorvel {
+
+void ResolveLanguageBinding(const char* languageDir, int languageType, LanguageBinding* binding) {
+    using namespace qml;
+    if (!binding) return;
+    *binding = LanguageBinding();
+    os::ProfileCallScope scope;
+
+    const int systemType = ConvertLangLanguage2LanguageType(os::GetUserDefaultLCID() & 0xFFFF);
+    binding->languageType = ChooseLanguageType(systemType, languageType);
+
+    std::string dir = StoredDirectoryForm(languageDir ? languageDir : "");
+    if (dir.empty()) dir = State().languageDir;
+    Put(binding->directory, dir);
+
+    const std::string catalogue = dir + kCatalogueFile;
+    Put(binding->catalogue, os::SystemPath(catalogue.c_str()));
+    // The set-up reads the name into a buffer of this size.
+    const CString englishName = EnglishNameIn(catalogue.c_str(), binding->languageType, 1024);
+    std::string problem;
+    const std::string file = LanguageFilePath(dir.c_str(), englishName, problem);
+    if (!file.empty()) Put(binding->languageFile, os::SystemPath(file.c_str()));
+    Put(binding->problem, problem);
+}
+
+}  // namespace quorvel
