@@ -39,7 +39,4 @@ Command CheckCommand();
 Command PoExportCommand();
 Command PoImportCommand();
 
-// The texts a subcommand works on: its arguments, or the lines of standard input without them.
-std::vector<std::string> TextsOrStdinLines(const Arguments& args);
-
 }  // namespace cli

@@ -18,10 +18,4 @@ void ForEachText(const Arguments& args, const std::function<void(const std::stri
     }
 }
 
-std::vector<std::string> TextsOrStdinLines(const Arguments& args) {
-    std::vector<std::string> texts;
-    ForEachText(args, [&](const std::string& text) { texts.push_back(text); });
-    return texts;
-}
-
 }  // namespace cli
