@@ -45,6 +45,9 @@ int SettleBySystem(int system, long long big5, long long gb, long long undecided
     return unknown;
 }
 
+constexpr unsigned char kCounted = 0x80;
+constexpr unsigned char kNotPairwise = 0x40;
+
 // The class of every pair, worked out once from the rules: the code type in the low bits and
 // whether the pair is counted in bit 7. The detector reads a text through it. With small forms
 // mapped, a pair is classified as the pair that replaces it.
@@ -71,15 +74,44 @@ class PairClasses {
         return m_classes[(lead - 0x80u) << 8 | trail];
     }
 
-    static constexpr unsigned char kCounted = 0x80;
+  private:
+    std::array<unsigned char, 128 * 256> m_classes{};
+};
+
+// On a GB system the detector reads a copy of the text with traditional characters simplified
+// and small forms replaced. Both work character by character, so where every byte of 0x80 or
+// above leads a pair of code page 936, the class of each pair after them can be looked up in
+// one walk over the text itself. Any other pair, and any whose simplified form is not one pair
+// of the code page, is kNotPairwise: such a text is copied as the rules say.
+class SimplifiedPairClasses {
+  public:
+    explicit SimplifiedPairClasses(const PairClasses& smallFormsMapped) {
+        m_classes.fill(kNotPairwise);
+        std::string mapped;
+        for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+                const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                if (trail == 0x7F || !MapToSimplified(pair, 2, mapped)) continue;
+                const auto l = static_cast<unsigned char>(mapped[0]),
+                           t = static_cast<unsigned char>(mapped[1]);
+                if (l < 0x81 || l > 0xFE || t < 0x40 || t > 0xFE || t == 0x7F) continue;
+                m_classes[(lead - 0x80) << 8 | trail] = smallFormsMapped.Of(l, t);
+            }
+        }
+    }
+    unsigned char Of(unsigned char lead, unsigned char trail) const {
+        return m_classes[(lead - 0x80u) << 8 | trail];
+    }
 
   private:
     std::array<unsigned char, 128 * 256> m_classes{};
 };
 
 // Steps 3 to 5 of the detection: walk the pairs, count the votes, decide. The votes are kept
-// in one register, 21 bits each, flushed before a field could overflow.
-int Decide(const char* text, size_t length, const PairClasses& classes, int system, int* count) {
+// in one register, 21 bits each, flushed before a field could overflow. -1 when a pair's class
+// says that it cannot be read on its own (kNotPairwise).
+template <typename Classes>
+int Decide(const char* text, size_t length, const Classes& classes, int system, int* count) {
     constexpr int kBits = 21;
     constexpr std::uint64_t kField = (std::uint64_t{1} << kBits) - 1;
     // By code type: Big5, GB, English (never), undecided.
@@ -96,10 +128,17 @@ int Decide(const char* text, size_t length, const PairClasses& classes, int syst
         unsigned blockCounted = 0;
         while (at < blockLast) {
             if (*at < 0x80) {
-                ++at;
+                // ASCII, eight bytes at a time where it runs on
+                std::uint64_t word;
+                if (blockLast - at >= 8 && (std::memcpy(&word, at, 8), (word & 0x8080808080808080u) == 0)) {
+                    at += 8;
+                } else {
+                    ++at;
+                }
                 continue;
             }
             const unsigned char pairClass = classes.Of(at[0], at[1]);
+            if (pairClass & kNotPairwise) return -1;
             votes += kVote[pairClass & 3];
             blockCounted += pairClass >> 7;
             at += 2;
@@ -144,6 +183,16 @@ int DetectCodeType(const char* text, size_t length, int system) {
     static const PairClasses smallFormsMapped(true);
     return Decide(text, length, system == LANGUAGE_TYPE_GB ? smallFormsMapped : PlainClasses(), system,
                   nullptr);
+}
+
+int DetectCodeTypeOfText(const char* text, size_t length, int system, std::string& copy) {
+    if (system != LANGUAGE_TYPE_GB) return DetectCodeType(text, length, system);
+    static const PairClasses smallFormsMapped(true);
+    static const SimplifiedPairClasses simplified(smallFormsMapped);
+    const int type = Decide(text, length, simplified, system, nullptr);
+    if (type >= 0) return type;
+    if (!MapToSimplified(text, length, copy)) copy.assign(text, length);
+    return DetectCodeType(copy.data(), copy.size(), system);
 }
 
 }  // namespace qml

@@ -25,5 +25,9 @@ bool MapToSimplified(const char* text, std::size_t length, std::string& out);
 // The code type of the length bytes of a detection copy (no NUL among them) on the given
 // system: what MapSmallFormPunctuation followed by CalcStringCodeType decide, in one walk.
 int DetectCodeType(const char* text, std::size_t length, int system);
+// What the automatic direction decides of the length bytes of a text (no NUL among them): on a
+// GB system the detection of its copy made by LCMapString_Auto and MapSmallFormPunctuation, on
+// any other the detection of the text. copy is scratch space for a copy where one is needed.
+int DetectCodeTypeOfText(const char* text, std::size_t length, int system, std::string& copy);
 
 }  // namespace qml

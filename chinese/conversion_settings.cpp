@@ -8,6 +8,16 @@ namespace {
 std::atomic<_enum_language_type*> g_systemCodeType{nullptr};
 std::atomic<int*> g_conversionSwitch{nullptr};
 
+// The host may write its values from another thread at any time: each is read whole, once.
+template <typename T>
+T ReadHostValue(const T* value) {
+#if defined(__GNUC__) || defined(__clang__)
+    return __atomic_load_n(value, __ATOMIC_RELAXED);
+#else
+    return *static_cast<const volatile T*>(value);
+#endif
+}
+
 }  // namespace
 
 void SetGBAndBig5_Para(_enum_language_type* systemCodeType, int* conversionSwitch) {
@@ -20,13 +30,13 @@ namespace qml {
 bool GetSystemCodeType(int& codeType) {
     const _enum_language_type* type = g_systemCodeType.load(std::memory_order_acquire);
     if (type == nullptr) return false;
-    codeType = static_cast<int>(*type);
+    codeType = static_cast<int>(ReadHostValue(type));
     return true;
 }
 
 bool ConversionIsOn() {
     const int* conversionSwitch = g_conversionSwitch.load(std::memory_order_acquire);
-    return conversionSwitch != nullptr && *conversionSwitch != 0;
+    return conversionSwitch != nullptr && ReadHostValue(conversionSwitch) != 0;
 }
 
 }  // namespace qml

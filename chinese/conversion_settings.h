@@ -7,7 +7,9 @@ namespace qml {
 
 // The system code type when the host has set its pointer; false for no system code type.
 bool GetSystemCodeType(int& codeType);
-// Whether the conversion is on: the switch pointer is set and its value is non-zero.
+// Whether the conversion is on: the switch pointer is set and its value is non-zero. A
+// conversion reads this once and keeps to that answer to its end, whatever the host does
+// meanwhile.
 bool ConversionIsOn();
 
 }  // namespace qml

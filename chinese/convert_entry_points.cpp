@@ -11,7 +11,11 @@
 namespace {
 
 bool EndsWith(const char* text, size_t length, const char* unit, size_t unitLength) {
-    return length >= unitLength && std::memcmp(text + length - unitLength, unit, unitLength) == 0;
+    if (length < unitLength) return false;
+    for (size_t i = 0; i < unitLength; ++i) {
+        if (text[length - unitLength + i] != unit[i]) return false;
+    }
+    return true;
 }
 
 bool IsWhiteSpace(char c) {
@@ -24,11 +28,16 @@ namespace qml {
 
 class ConverterAccess {
   public:
-    // The converted text, read straight from the converter. The caller holds the conversion lock.
-    static std::string Convert(CGBAndBig5& converter, const char* text, size_t length, char direction) {
-        converter.Translate(text, length, direction);
+    // The converted text, read straight from the converter into a string with room for the
+    // tail as well. The caller holds the conversion lock and has seen the switch on.
+    static std::string Convert(CGBAndBig5& converter, const char* text, size_t length, char direction,
+                               size_t tailLength) {
+        converter.Translate(text, length, direction, true);
         converter.TrimTrailingLineBreaks();  // as GetText does, without a copy
-        return converter.m_strText;
+        std::string result;
+        result.reserve(converter.m_strText.size() + tailLength);
+        result.append(converter.m_strText);
+        return result;
     }
 };
 
@@ -56,6 +65,7 @@ CString GBAndBig5Convert(const char* text, char direction) {
     size_t first = 0;
     while (first < length && IsWhiteSpace(body[first])) ++first;
     while (length > first && IsWhiteSpace(body[length - 1])) --length;
+    // The switch is read here and nowhere else in this conversion.
     if (!qml::ConversionIsOn()) return CString(body + first, static_cast<int>(length - first));
 
     std::string result;
@@ -63,9 +73,9 @@ CString GBAndBig5Convert(const char* text, char direction) {
         qml::os::CriticalSectionLock hold(qml::ConversionLock());
         CGBAndBig5* converter = CGBAndBig5::GetInstance();
         if (converter == nullptr) return CString(body + first, static_cast<int>(length - first));
-        result = qml::ConverterAccess::Convert(*converter, body + first, length - first, direction);
+        result = qml::ConverterAccess::Convert(*converter, body + first, length - first, direction,
+                                               tailUnits * unitLength);
     }
-    result.reserve(result.size() + tailUnits * unitLength);
     for (size_t i = 0; i < tailUnits; ++i) result.append(unit, unitLength);
     return CString(std::move(result));
 }

@@ -1,8 +1,10 @@
 // The converter object: its text, the split into lines and the code tables it uses in place.
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "chinese/code_tables.h"
+#include "chinese/converted_lines.h"
 #include "chinese/conversion_settings.h"
 #include "module/module_instance.h"
 #include "platform/resource.h"
@@ -23,11 +25,13 @@ HGLOBAL LoadTable(HMODULE module, unsigned short id, std::size_t size) {
 }  // namespace
 
 CGBAndBig5::CGBAndBig5() : m_strText("\n") {
-    if (qml::ConversionIsOn()) {
+    const bool on = qml::ConversionIsOn();
+    if (on) {
         m_arrLines.RemoveAll();
         m_lLineNumber = CalLineNumber();
     }
-    m_bTablesLoaded = LoadResource();
+    // While the switch is off nothing is loaded; the first conversion with it on loads.
+    m_bTablesLoaded = on ? LoadResource() : 1;
 }
 
 CGBAndBig5::~CGBAndBig5() {
@@ -40,8 +44,10 @@ CString CGBAndBig5::GetText() {
 }
 
 void CGBAndBig5::TrimTrailingLineBreaks() {
-    m_strText.erase(m_strText.find_last_not_of('\n') + 1);  // npos + 1 erases everything
-    m_strText.erase(m_strText.find_last_not_of('\r') + 1);
+    size_t length = m_strText.size();
+    while (length > 0 && m_strText[length - 1] == '\n') --length;
+    while (length > 0 && m_strText[length - 1] == '\r') --length;
+    m_strText.resize(length);
 }
 
 int CGBAndBig5::GetTextLength() {
@@ -78,18 +84,43 @@ long CGBAndBig5::CalLineNumber() {
     return m_arrLines.GetSize();
 }
 
+// Looks for the tables, once for the life of the object; the caller has seen the switch on.
+// 0 at the first table that is missing.
 int CGBAndBig5::LoadResource() {
-    if (!qml::ConversionIsOn()) return 1;
+    m_bTablesSought = true;
     HMODULE module = qml::ModuleInstance();
-    m_hGB2BigRes = LoadTable(module, qml::kGbToBig5ResourceId, qml::kGbToBig5TableSize);
-    if (m_hGB2BigRes == nullptr) return 0;
-    m_pGB2BigTable = static_cast<const unsigned char*>(qml::os::LockResource(m_hGB2BigRes));
-    if (m_pGB2BigTable == nullptr) return 0;
-    m_hBig2GBRes = LoadTable(module, qml::kBig5ToGbResourceId, qml::kBig5ToGbTableSize);
-    if (m_hBig2GBRes == nullptr) return 0;
-    m_pBig2GBTable = static_cast<const unsigned char*>(qml::os::LockResource(m_hBig2GBRes));
-    if (m_pBig2GBTable == nullptr) return 0;
+    struct Table {
+        unsigned short id;
+        std::size_t size;
+        HGLOBAL& handle;
+        const unsigned char*& data;
+    };
+    const Table tables[] = {
+        {qml::kGbToBig5ResourceId, qml::kGbToBig5TableSize, m_hGB2BigRes, m_pGB2BigTable},
+        {qml::kBig5ToGbResourceId, qml::kBig5ToGbTableSize, m_hBig2GBRes, m_pBig2GBTable},
+        {qml::kBig5ToCp936ResourceId, qml::kBig5ToCp936TableSize, m_hBig2Cp936Res, m_pBig2Cp936Table},
+        {qml::kCp936ToBig5ResourceId, qml::kCp936ToBig5TableSize, m_hCp9362BigRes, m_pCp9362BigTable},
+    };
+    for (const Table& table : tables) {
+        table.handle = LoadTable(module, table.id, table.size);
+        if (table.handle == nullptr) return 0;
+        table.data = static_cast<const unsigned char*>(qml::os::LockResource(table.handle));
+        if (table.data == nullptr) return 0;
+    }
     return 1;
+}
+
+void CGBAndBig5::ConvertSource(const unsigned char* cells) {
+    try {
+        m_lLineNumber = qml::ConvertLines(m_pSource, m_nSource, cells, m_strText);
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the text as it came, if even that fits.
+        try {
+            m_strText.assign(m_pSource, m_nSource);
+        } catch (const std::bad_alloc&) {
+            m_strText.clear();
+        }
+    }
 }
 
 // The tables belong to the module and stay loaded for the life of the object.

@@ -12,56 +12,53 @@ namespace {
 
 CGBAndBig5* g_instance = nullptr;
 
-// The detector's verdict on a Chinese system: LCMapString_Auto, MapSmallFormPunctuation and
-// CalcStringCodeType on a copy of the text. Both normalisations act on a GB system only; on a
-// Big5 system the copy would be the text itself.
-int DetectCodeTypeOf(const char* text, size_t length, int system, std::string& detection) {
-    if (system != LANGUAGE_TYPE_GB) return qml::DetectCodeType(text, length, system);
-    if (!qml::MapToSimplified(text, length, detection)) detection.assign(text, length);
-    return qml::DetectCodeType(detection.data(), detection.size(), system);
-}
-
 }  // namespace
 
 int CGBAndBig5::Translate(const char* text, char direction) {
-    return Translate(text, text ? std::strlen(text) : 0, direction);
+    return Translate(text, text ? std::strlen(text) : 0, direction, qml::ConversionIsOn());
 }
 
-int CGBAndBig5::Translate(const char* text, size_t length, char direction) {
-    m_strText.clear();
-    if (text == nullptr || length == 0) return 1;
+// The switch is read once by the caller: a host that flips it meanwhile cannot stop the
+// conversion half-way and leave the lines of an earlier text to be reassembled.
+int CGBAndBig5::Translate(const char* text, size_t length, char direction, bool conversionOn) {
+    m_bConversionOn = conversionOn;
+    if (text == nullptr || length == 0) {
+        m_strText.clear();
+        return 1;
+    }
     int system = 0;
-    if (!qml::GetSystemCodeType(system) || !qml::ConversionIsOn()) {
+    if (!qml::GetSystemCodeType(system) || !conversionOn) {
         m_strText.assign(text, length);
         return 1;
     }
+    // An object made while the switch was off has not looked for its tables yet. Callers hold
+    // the conversion lock, so they are looked for once.
+    if (!m_bTablesSought) m_bTablesLoaded = LoadResource();
 
-    m_strText.assign(text, length);
-    if (m_strText.back() != '\n') m_strText += "\r\n";
-    if (direction == 1) {
-        BigtoGB();
-    } else if (direction == 2) {
-        GBtoBig();
-    } else {
+    // The conversions read the text in place and write its lines, converted and put together
+    // again with CR LF after each, into m_strText, in one walk.
+    bool big5 = direction == 1;
+    if (direction != 1 && direction != 2) {
+        const bool chineseSystem = system == LANGUAGE_TYPE_BIG5 || system == LANGUAGE_TYPE_GB;
         // Nothing is converted on a system that is neither Big5 nor GB, whatever the text is.
-        if (system != LANGUAGE_TYPE_BIG5 && system != LANGUAGE_TYPE_GB) return 1;
-        const int codeType = DetectCodeTypeOf(text, length, system, m_strDetection);
-        if (codeType == system || (codeType != LANGUAGE_TYPE_BIG5 && codeType != LANGUAGE_TYPE_GB)) return 1;
-        m_lLineNumber = CalLineNumber();
-        if (codeType == LANGUAGE_TYPE_BIG5) {
-            BigtoGB();
-        } else {
-            GBtoBig();
+        const int codeType =
+            chineseSystem ? qml::DetectCodeTypeOfText(text, length, system, m_strDetection) : system;
+        if (codeType == system || (codeType != LANGUAGE_TYPE_BIG5 && codeType != LANGUAGE_TYPE_GB)) {
+            m_strText.assign(text, length);
+            if (m_strText.back() != '\n') m_strText += "\r\n";
+            return 1;
         }
+        big5 = codeType == LANGUAGE_TYPE_BIG5;
     }
-
-    // Every line comes back with CR LF.
-    m_strText.clear();
-    m_strText.reserve(m_arrLines.TextLength() + 2 * static_cast<size_t>(m_lLineNumber));
-    for (long i = 0; i < m_lLineNumber; ++i) {
-        m_strText.append(m_arrLines.Data(static_cast<int>(i)), m_arrLines.Length(static_cast<int>(i)));
-        m_strText += "\r\n";
+    m_pSource = text;
+    m_nSource = length;
+    if (big5) {
+        BigtoGB();
+    } else {
+        GBtoBig();
     }
+    m_pSource = nullptr;
+    m_nSource = 0;
     FreeResource();
     return 1;
 }

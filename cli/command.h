@@ -32,6 +32,12 @@ Command KeysCommand();
 Command MissingCommand();
 Command ConvertCommand();
 Command DetectCommand();
+Command ExtractCommand();
+Command UpdateCommand();
+Command StatsCommand();
+Command CheckCommand();
+Command PoExportCommand();
+Command PoImportCommand();
 
 // The texts a subcommand works on: its arguments, or the lines of standard input without them.
 std::vector<std::string> TextsOrStdinLines(const Arguments& args);

@@ -21,9 +21,10 @@ const char kCommonOptionsHelp[] =
 namespace {
 
 std::vector<Command> AllCommands() {
-    return {TranslateCommand(), CaptionCommand(),   KeyCommand(),   FormatCommand(),
-            LogCommand(),       LanguagesCommand(), InitCommand(),  KeysCommand(),
-            MissingCommand(),   ConvertCommand(),   DetectCommand()};
+    return {TranslateCommand(), CaptionCommand(), KeyCommand(),    FormatCommand(),  LogCommand(),
+            LanguagesCommand(), InitCommand(),    KeysCommand(),   MissingCommand(), ConvertCommand(),
+            DetectCommand(),    ExtractCommand(), UpdateCommand(), StatsCommand(),   CheckCommand(),
+            PoExportCommand(),  PoImportCommand()};
 }
 
 void PrintToolHelp(std::FILE* out) {

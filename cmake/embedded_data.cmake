@@ -1,4 +1,4 @@
-# Data that the library carries inside itself: the converter's two code tables and, on POSIX,
+# Data that the library carries inside itself: the converter's four code tables and, on POSIX,
 # the code-page-936 character mappings of the LCMapStringA stand-in.
 #
 # Included by the top-level CMakeLists.txt after the object library quorvelml_objects exists.
@@ -33,18 +33,22 @@ set(_tables ${CMAKE_CURRENT_SOURCE_DIR}/chinese/tables)
 set(_generated ${CMAKE_CURRENT_BINARY_DIR}/generated)
 
 if(WIN32)
-  # Real RCDATA resources 11007 (Big5 to GB) and 11008 (GB to Big5), language Chinese (PRC),
-  # from the resource script of the Windows build. The top-level file links them into the DLL
-  # and into every program that links the static library.
+  # Real RCDATA resources 11007 (Big5 to GB), 11008 (GB to Big5), 11009 (Big5 to code page
+  # 936) and 11010 (code page 936 to Big5), language Chinese (PRC), from the resource script of
+  # the Windows build. The top-level file links them into the DLL and into every program that
+  # links the static library.
   set(_script ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/quorvelml.rc)
   add_library(quorvelml_resources OBJECT ${_script})
   target_include_directories(quorvelml_resources PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   set_source_files_properties(${_script} PROPERTIES
-    OBJECT_DEPENDS "${_tables}/big5_to_gb.bin;${_tables}/gb_to_big5.bin")
+    OBJECT_DEPENDS
+    "${_tables}/big5_to_gb.bin;${_tables}/gb_to_big5.bin;${_tables}/big5_to_cp936.bin;${_tables}/cp936_to_big5.bin")
 else()
   set(_inputs
     big5_to_gb=${_tables}/big5_to_gb.bin
     gb_to_big5=${_tables}/gb_to_big5.bin
+    big5_to_cp936=${_tables}/big5_to_cp936.bin
+    cp936_to_big5=${_tables}/cp936_to_big5.bin
     cp936_to_traditional=${CMAKE_CURRENT_SOURCE_DIR}/platform/posix/data/cp936_to_traditional.bin
     cp936_to_simplified=${CMAKE_CURRENT_SOURCE_DIR}/platform/posix/data/cp936_to_simplified.bin)
   set(_files)

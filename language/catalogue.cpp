@@ -3,6 +3,7 @@
 #include "language/catalogue.h"
 
 #include <cstring>
+#include <vector>
 
 #include "language/language_state.h"
 #include "platform/os.h"
@@ -39,25 +40,29 @@ void CopyCut(const CString& text, char* buffer, int size) {
 }
 
 }  // namespace
+
+std::vector<CString> LanguageCaptions() {
+    os::ProfileCallScope scope;  // one check of each file for the whole list
+    // The list is the run of keys from "0" upward; it ends at the first gap.
+    std::vector<CString> captions;
+    for (int type = 0;; ++type) {
+        CString englishName = EnglishNameOf(type);
+        if (englishName.IsEmpty()) break;
+        captions.push_back(CaptionOf(englishName));
+    }
+    if (captions.empty()) captions.emplace_back(kEnglishName);
+    return captions;
+}
+
 }  // namespace qml
 
 void* GetAllLanguageTypeDesc(char* buffer, int size, CStringArray* list) {
     using namespace qml;
-    os::ProfileCallScope scope;
-
-    // The list is the run of keys from "0" upward; it ends at the first gap.
     CString text;
-    for (int type = 0;; ++type) {
-        CString englishName = EnglishNameOf(type);
-        if (englishName.IsEmpty()) break;
-        CString entry = CaptionOf(englishName);
+    for (const CString& entry : LanguageCaptions()) {
         if (list) list->Add(entry);
         text += entry;
         text += '\n';
-    }
-    if (text.IsEmpty()) {
-        text = "English\n";
-        if (list) list->Add(CString(kEnglishName));
     }
 
     if (buffer && size > 0) {
@@ -81,25 +86,22 @@ char* GetLanguageTypeDescByType(int languageType, char* buffer, int size) {
 }
 
 void AddLanguageTypeToCombo(CComboBox& comboBox, int& selectIndex) {
-    CStringArray entries;
-    GetAllLanguageTypeDesc(nullptr, 0, &entries);
-    for (int i = 0; i < entries.GetSize(); ++i) {
-        if (entries[i].IsEmpty()) continue;
+    for (const CString& entry : qml::LanguageCaptions()) {
+        if (entry.IsEmpty()) continue;
         qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(entries[i].GetString()));
+                              reinterpret_cast<LPARAM>(entry.GetString()));
     }
     qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_SETCURSEL, static_cast<WPARAM>(selectIndex), 0);
 }
 
 CString GetHelpHtmlPath(const char* helpRoot, const char* pageName) {
-    char englishName[1024] = {};
-    GetLanguageTypeEngName(englishName, sizeof englishName);
+    CString englishName = qml::CurrentEnglishName();
     if (!pageName) pageName = "";
 
     CString path;
     if (helpRoot && *helpRoot)
-        path.Format("%sWWWROOT\\Help_%s\\%s", helpRoot, englishName, pageName);
+        path.Format("%sWWWROOT\\Help_%s\\%s", helpRoot, englishName.GetString(), pageName);
     else
-        path.Format("Help_%s/%s", englishName, pageName);
+        path.Format("Help_%s/%s", englishName.GetString(), pageName);
     return path;
 }

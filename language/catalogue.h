@@ -1,6 +1,8 @@
 // Names of the language catalogue and its sections.
 #pragma once
 
+#include <vector>
+
 #include "quorvel/framework.h"
 
 namespace qml {
@@ -14,5 +16,14 @@ inline constexpr const char kEnglishName[] = "English";
 // The catalogue's path: the language directory followed by "Language.ini" (the bare file
 // name before a directory is set).
 CString CataloguePath();
+
+// The English name of the current language (at most 1023 bytes), "English" when the catalogue
+// names none.
+CString CurrentEnglishName();
+
+// The captions of the catalogue's languages in the bound language file, in type order up to
+// the first gap, each the English name when the file has no caption for it; "English" alone
+// when the catalogue lists none.
+std::vector<CString> LanguageCaptions();
 
 }  // namespace qml

@@ -13,6 +13,14 @@ CString CataloguePath() {
     return path;
 }
 
+CString CurrentEnglishName() {
+    char name[1024] = {};
+    CString key;
+    key.Format("%d", State().languageType);
+    DWORD n = os::GetPrivateProfileStringA(kLanguageTypeSection, key, "", name, sizeof name, CataloguePath());
+    return n > 0 ? CString(name) : CString(kEnglishName);
+}
+
 }  // namespace qml
 
 char* GetLanguageTypeEngName(char* buffer, int size) {

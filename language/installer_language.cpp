@@ -1,5 +1,6 @@
 // The language that the product's installer recorded in the registry.
 #include <cstdlib>
+#include <string>
 
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
@@ -7,8 +8,8 @@
 int GetNISILanguageType(const char* keyName, int* found) {
     using namespace qml;
     if (found) *found = 0;
-    if (!keyName) keyName = os::GetApplicationName();
-    if (!keyName) keyName = "";
+    const std::string applicationName = keyName ? std::string() : os::GetApplicationName();
+    if (!keyName) keyName = applicationName.c_str();
 
     CString keyPath;
     keyPath.Format("SOFTWARE\\%s", keyName);

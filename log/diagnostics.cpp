@@ -1,13 +1,14 @@
 // The ready-made diagnostics: fixed English sentences for events every host reports, sent
 // translated with fixed level words.
 #include <array>
+#include <string>
 
 #include "language/language_state.h"
 #include "log/log_relay.h"
 #include "platform/crt.h"
 #include "platform/os.h"
-#include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
+#include "translate/formatting.h"
 #include "translate/phrase_translator.h"
 #include "util/shared_utility.h"
 
@@ -21,23 +22,26 @@ const char* NameOrNull(const char* name) {
 }  // namespace
 
 int OutNewObjectFailed(const char* objectName) {
-    LogML(qml::kLevelNewObjectFailed, "Create object failed, memory {not enough}, object name : %s",
-          NameOrNull(objectName));
+    qml::SendTranslatedFormattedLine(qml::kLevelNewObjectFailed,
+                                     "Create object failed, memory {not enough}, object name : %s",
+                                     NameOrNull(objectName));
     return 0;
 }
 
 int OutInitObjectResult(const char* objectName, int result) {
-    LogML(result != 0 ? qml::kLevelNormal : qml::kLevelWarning, "Initialize [ %s ] %s",
-          NameOrNull(objectName), result != 0 ? "succeed !" : "failed !!!");
+    qml::SendTranslatedFormattedLine(result != 0 ? qml::kLevelNormal : qml::kLevelWarning,
+                                     "Initialize [ %s ] %s", NameOrNull(objectName),
+                                     result != 0 ? "succeed !" : "failed !!!");
     return result;
 }
 
 void OutUninitObjectFinished(const char* objectName) {
-    LogML(qml::kLevelNormal, "Uninit [ %s ] finished", NameOrNull(objectName));
+    qml::SendTranslatedFormattedLine(qml::kLevelNormal, "Uninit [ %s ] finished", NameOrNull(objectName));
 }
 
 int OutCreateKernelObjectFailed(const char* kernelObjectName) {
-    LogML(qml::kLevelWarning, "Create [ %s ] failed", NameOrNull(kernelObjectName));
+    qml::SendTranslatedFormattedLine(qml::kLevelWarning, "Create [ %s ] failed",
+                                     NameOrNull(kernelObjectName));
     return 0;
 }
 
@@ -47,17 +51,15 @@ int OutLastErrorV(const char* format, va_list args) {
     DWORD lastError = os::GetLastError();
     MLLogCallback callback = State().logCallback;
     if (!callback) return 0;
-    os::ProfileCallScope profileScope;
 
     std::array<char, kTextBufferSize> message{};
     if (format) crt::_vsnprintf(message.data(), kTextBufferSize - 3, format, args);
-    std::array<char, kTextBufferSize> sentence{};
-    GetMultiLngText_ByAutoPart(sentence.data(), kTextBufferSize,
-                               "Error occurred  :  %s,  reason : ", message.data());
+    std::string sentence = TranslateFormatted("Error occurred  :  %s,  reason : ", message.data());
+    if (sentence.size() > kWorkingTextLimit) sentence.resize(kWorkingTextLimit);
 
     CString reason = kvFormatMessage(lastError);
     char twoTexts[] = "%s %s";
-    callback(kLevelError, twoTexts, sentence.data(), reason.GetString());
+    callback(kLevelError, twoTexts, sentence.c_str(), reason.GetString());
     return 0;
 }
 
@@ -72,6 +74,7 @@ int OutLastError(const char* format, ...) {
 int OutNeedEndSystem(const char* reason) {
     CString prefix;
     if (reason && *reason) prefix.Format("Beacause %s, ", reason);
-    LogML(qml::kLevelNeedEndSystem, "%s[%s] would terminate", prefix.GetString(), "Quorvel(Enterprise)");
+    qml::SendTranslatedFormattedLine(qml::kLevelNeedEndSystem, "%s[%s] would terminate", prefix.GetString(),
+                                     "Quorvel(Enterprise)");
     return 0;
 }

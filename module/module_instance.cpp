@@ -53,6 +53,11 @@ void StopModule() {
     CGBAndBig5::DeleteInstance();
 }
 
+void UnloadModule() {
+    StopModule();
+    os::ReleaseProcessStorage();
+}
+
 HINSTANCE ModuleInstance() {
     return g_moduleInstance.load(std::memory_order_acquire);
 }

@@ -10,8 +10,12 @@ namespace qml {
 // Start-up: records the library's own module handle. False for a null handle, which must make
 // the load fail; nothing is recorded then.
 bool StartModule(HINSTANCE instance);
-// Shutdown: deletes the converter object, under the conversion lock.
+// Shutdown: deletes the converter object, under the conversion lock. Runs at unload and at
+// process exit; a conversion after it makes a fresh converter.
 void StopModule();
+// A real unload of the library (dlclose, FreeLibrary; never process exit): shutdown, then
+// everything the library keeps for the process is freed.
+void UnloadModule();
 
 // The library's own module handle; null until start-up has run.
 HINSTANCE ModuleInstance();

@@ -1,6 +1,10 @@
-// Code-page services of the Chinese conversion: character counts of code-page-936 texts and
-// the simplified/traditional character mappings within code page 936.
+// Code-page services: character counts of code-page-936 texts and the simplified/traditional
+// character mappings within code page 936 for the Chinese conversion; texts between UTF-8 and
+// a code page for the library's UTF-8 entry points.
 #pragma once
+
+#include <string>
+#include <string_view>
 
 #include "quorvel/wintypes.h"
 
@@ -25,12 +29,22 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
                  int destinationSize);
 #endif
 
-// The traditional mapping above as a table of cells: 126 rows (lead 0x81..0xFE) of 191
-// two-byte cells (trail 0x40..0xFE), each the code that replaces the cell's own (itself where
-// the character has no other form or the pair is no character). On POSIX it is this library's
-// table; on Windows it is made once from the system's own mapping, character by character.
-// Lets a converter map characters as it emits them instead of in a second pass over the line,
-// with the same result for every character and without touching bytes that are no character.
-const unsigned char* TraditionalMappingCells();
+// The code page of the file system's names: on Windows the system's ANSI code page, on POSIX
+// UTF-8 (names are bytes there).
+inline constexpr UINT kFileSystemCodePage = 0;
+inline constexpr UINT kUtf8CodePage = 65001;
+
+// Whether the system converts between UTF-8 and the code page.
+bool IsCodePageSupported(UINT codePage);
+
+// Valid UTF-8 into the code page, appended to text: a character that the code page lacks
+// becomes '?', never a look-alike. False, and nothing appended, for a code page the system
+// cannot convert.
+bool Utf8ToCodePage(UINT codePage, std::string_view utf8, std::string& text);
+
+// A text of the code page into UTF-8, appended to utf8: bytes that are no character of the
+// code page become U+FFFD. False, and nothing appended, for a code page the system cannot
+// convert.
+bool CodePageToUtf8(UINT codePage, std::string_view text, std::string& utf8);
 
 }  // namespace qml::os

@@ -1,11 +1,13 @@
 // CWnd and CComboBox: window objects over their handles, through the window calls of the
 // platform seam.
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/module_entry.h"
 #include "platform/os.h"
 #include "quorvel/framework.h"
 
@@ -42,10 +44,18 @@ class PermanentWindowMap {
     std::unordered_map<HWND, std::unique_ptr<CWnd>> m_objects;
 };
 
+// Never destroyed at exit: pointers handed out stay valid while other threads finish. Freed
+// only when the library is unloaded. Made at first use without a guarded static, whose
+// guard would cost the C++ runtime of the Windows DLL memory that no unload gives back.
+std::atomic<PermanentWindowMap*> g_permanentMap{nullptr};
+
 PermanentWindowMap& PermanentMap() {
-    // Never destroyed: pointers handed out stay valid while other threads finish at exit.
-    static PermanentWindowMap* map = new PermanentWindowMap;
-    return *map;
+    if (PermanentWindowMap* map = g_permanentMap.load(std::memory_order_acquire)) return *map;
+    auto made = std::make_unique<PermanentWindowMap>();
+    PermanentWindowMap* expected = nullptr;
+    if (g_permanentMap.compare_exchange_strong(expected, made.get(), std::memory_order_acq_rel))
+        return *made.release();
+    return *expected;  // another thread made it first
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -131,3 +141,11 @@ int CComboBox::DeleteString(unsigned int index) {
 void CComboBox::ResetContent() {
     Send(m_hWnd, CB_RESETCONTENT);
 }
+
+namespace qml::os {
+
+void ReleaseWindowObjects() {
+    delete g_permanentMap.exchange(nullptr);
+}
+
+}  // namespace qml::os

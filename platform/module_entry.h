@@ -1,4 +1,5 @@
-// Who starts and stops the library inside its host process.
+// Who starts and stops the library inside its host process, and what it frees when it is
+// unloaded.
 #pragma once
 
 #include "platform/resource.h"
@@ -17,6 +18,19 @@ inline bool StartedByEntryPoint() {
 inline bool StartedByEntryPoint() {
     return false;
 }
+#endif
+
+// What the library keeps for the whole process (the host's application name, window objects,
+// on POSIX the window system, the profile cache and the open registry keys) is never destroyed
+// at process exit: a host's exit handlers and static destructors, and threads still running
+// then, may call the library after its own destructors have run. It is freed only when the
+// library is unloaded for good (dlclose, FreeLibrary), when no thread of the host is inside
+// the library and none calls it again. ReleaseProcessStorage frees all of it.
+void ReleaseProcessStorage();
+void ReleaseApplicationName();
+void ReleaseWindowObjects();
+#if !defined(_WIN32)
+void ReleaseRegistryKeys();
 #endif
 
 }  // namespace qml::os

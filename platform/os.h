@@ -4,6 +4,8 @@
 // behaviour of the real one.
 #pragma once
 
+#include <string>
+
 #include "platform/os_window.h"
 #include "quorvel/wintypes.h"
 
@@ -36,8 +38,8 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type
 LONG RegCloseKey(HKEY key);
 #endif
 
-// The name of the host application (the framework module's application name on Windows;
-// on POSIX what the host set, else the executable's base name). May be null.
-const char* GetApplicationName();
+// The name of the host application: what the host set, else the program's file name (on
+// Windows without its extension). Empty when it cannot be told.
+std::string GetApplicationName();
 
 }  // namespace qml::os

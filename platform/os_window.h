@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "quorvel/wintypes.h"
 
@@ -15,6 +16,7 @@ using ::GetClassNameA;
 using ::GetWindowTextA;
 using ::GetWindowTextLengthA;
 using ::IsWindow;
+using ::IsWindowVisible;
 using ::MessageBoxA;
 using ::SendMessageA;
 using ::SetWindowTextA;
@@ -55,6 +57,9 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 HWND FindWindowA(LPCSTR className, LPCSTR windowName);
 
 BOOL IsWindow(HWND window);
+// False for a handle that is no window and for a message box that has ended (hidden until
+// MessageBoxA returns).
+BOOL IsWindowVisible(HWND window);
 
 // Copy at most maxCount - 1 bytes and a NUL, never half a double-byte character; the number of
 // bytes copied.
@@ -70,9 +75,16 @@ BOOL SetWindowTextA(HWND window, LPCSTR text);
 int GetComboBoxItemText(HWND comboBox, int index, std::string& text);
 #endif
 
-// The top-level window of the calling process whose title is exactly the text; windows of
-// other processes are passed over, so a caller can never reach another program's window.
-// Null when there is none.
-HWND FindOwnTopLevelWindow(LPCSTR title);
+// The shown top-level windows of the calling process whose title is exactly the text, the
+// foremost (newest) first. Windows of other processes are passed over, so a caller can never
+// reach another program's window; hidden ones too, such as a message box that has ended.
+std::vector<HWND> FindOwnShownWindows(LPCSTR title);
+
+// Whether a box sent WM_CLOSE is still shown once the request has taken effect. A dialog of
+// the system answers WM_CLOSE by posting itself a Cancel command, so it ends a moment after
+// the call returns, when its own thread handles that command: this waits for it (a short
+// while at most, and not at all on the box's own thread, which cannot handle it meanwhile).
+// The in-process window system of POSIX handles the request before the call returns.
+bool StillShownAfterCloseRequest(HWND box);
 
 }  // namespace qml::os

@@ -4,7 +4,8 @@ set -euo pipefail
 
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-for pkg in cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev gettext libicu-dev icu-devtools; do
+for pkg in cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev gettext libicu-dev icu-devtools \
+  opencc libopencc-dev; do
   have_pkg "$pkg" || need+=("$pkg")
 done
 for pkg in "$@"; do

@@ -1,15 +1,9 @@
-// GetMultiLngTextForUI: a menu, button or dialog caption taken apart into its accelerator
-// ampersand, its ellipsis and its tab shortcut text, the remaining words translated, and the
-// decorations put back around the translation in the form the language file asks for.
+#include "translate/caption_translator.h"
+
 #include <cstring>
-#include <string>
 
 #include "language/language_state.h"
-#include "platform/crt.h"
-#include "platform/profile_scope.h"
-#include "quorvel/multilanguage.h"
 #include "translate/phrase_translator.h"
-#include "util/shared_utility.h"
 
 namespace qml {
 
@@ -85,15 +79,8 @@ void PlaceAmpersand(std::string& translation, char letter, int englishPosition) 
 
 }  // namespace
 
-}  // namespace qml
-
-char* GetMultiLngTextForUI(const char* caption, char* buffer, int size) {
-    using namespace qml;
-    if (!buffer || size < 1) return buffer;
-    os::ProfileCallScope profileScope;
-    std::memset(buffer, 0, static_cast<size_t>(size));
-    if (!caption || !*caption) return buffer;
-
+std::string TranslateCaption(const char* caption, std::size_t translationLimit) {
+    if (!caption || !*caption) return std::string();
     std::string work(caption, strnlen(caption, kCaptionLimit));
 
     // The accelerator: the first ampersand and the letter or digit after it.
@@ -102,12 +89,8 @@ char* GetMultiLngTextForUI(const char* caption, char* buffer, int size) {
     size_t p = work.find('&');
     if (p != std::string::npos) {
         accelerator = static_cast<int>(p);
-        if (p > 0 && work[p - 1] == '(') {
-            // Already in the "(&X)" form that the rebuild produces: nothing to do.
-            std::strncpy(buffer, work.c_str(), static_cast<size_t>(size));
-            buffer[size - 1] = '\0';
-            return buffer;
-        }
+        // Already in the "(&X)" form that the rebuild produces: nothing to do.
+        if (p > 0 && work[p - 1] == '(') return work;
         if (p + 1 < work.size() && IsAsciiAlnum(static_cast<unsigned char>(work[p + 1])))
             letter = ToUpperAscii(work[p + 1]);
         work.erase(p, 1);
@@ -116,21 +99,20 @@ char* GetMultiLngTextForUI(const char* caption, char* buffer, int size) {
     CaptionParts parts = SplitCaption(work);
 
     // The core is handed over as plain text: a percent sign in it is no conversion.
-    TranslatePlainText(buffer, size - 1, Trimmed(parts.core).c_str());
-    std::string result(buffer);
+    std::string result = TranslateText(Trimmed(parts.core));
+    if (result.size() > translationLimit) result.resize(translationLimit);
 
     if (letter != 0) {
         if (State().isAlpha != 0) {
             PlaceAmpersand(result, letter, accelerator);
         } else {
-            char suffix[8] = {};
-            kvSnprintf(suffix, sizeof suffix, "(&%c)", letter);
-            result += suffix;
+            const char accelerated[] = {'(', '&', letter, ')'};
+            result.append(accelerated, sizeof accelerated);
         }
     }
     result += parts.ellipsis;
     result += parts.shortcut;
-
-    kvSnprintf(buffer, size, "%s", result.c_str());
-    return buffer;
+    return result;
 }
+
+}  // namespace qml

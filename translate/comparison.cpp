@@ -1,25 +1,23 @@
-// StrcmpML: two texts compared by their translations.
-#include <array>
-
+// Two texts compared by their translations.
 #include "platform/crt.h"
 #include "platform/profile_scope.h"
-#include "quorvel/multilanguage.h"
-#include "translate/phrase_translator.h"
+#include "translate/formatting.h"
 
-int StrcmpML(const char* first, const char* second, int ignoreCase) {
-    using namespace qml;
-    os::ProfileCallScope profileScope;
-    std::array<char, kTextBufferSize> a{};
-    std::array<char, kTextBufferSize> b{};
-    TranslatePlainText(a.data(), kTextBufferSize, first);
-    TranslatePlainText(b.data(), kTextBufferSize, second);
-    if (ignoreCase != 0) return crt::_stricmp(a.data(), b.data());
+namespace qml {
+
+int CompareTranslated(const char* first, const char* second, bool ignoreCase) {
+    os::ProfileCallScope profileScope;  // one check of the language file for all passes
+    std::string a = TranslateWorkingText(first ? first : "");
+    std::string b = TranslateWorkingText(second ? second : "");
+    if (ignoreCase) return crt::_stricmp(a.c_str(), b.c_str());
 
     // Bytes compare as unsigned values, so double-byte text sorts after ASCII.
     for (size_t i = 0;; ++i) {
-        auto x = static_cast<unsigned char>(a[i]);
-        auto y = static_cast<unsigned char>(b[i]);
+        auto x = static_cast<unsigned char>(a.c_str()[i]);
+        auto y = static_cast<unsigned char>(b.c_str()[i]);
         if (x != y) return x < y ? -1 : 1;
         if (x == 0) return 0;
     }
 }
+
+}  // namespace qml

@@ -1,39 +1,32 @@
 // A host's table of English descriptions, indexed from 0, seen through the translations: the
 // index of a text the user picked, and the text to show for a stored index.
-#include <array>
 #include <cstdlib>
 
 #include "platform/crt.h"
 #include "platform/profile_scope.h"
-#include "quorvel/multilanguage.h"
-#include "translate/phrase_translator.h"
+#include "translate/formatting.h"
 
-int GetConstIndexByDescCpt(const char** descriptions, int count, const char* text, int* notFound,
-                           int compareUntranslated) {
-    using namespace qml;
-    os::ProfileCallScope profileScope;
-    if (notFound) *notFound = 0;
+namespace qml {
+
+int FindDescription(const char* const* descriptions, int count, const char* text, bool compareUntranslated) {
+    os::ProfileCallScope profileScope;  // one check of the language file for all passes
     if (!text) text = "";
     for (int i = 0; descriptions && i < count; ++i) {
         const char* description = descriptions[i] ? descriptions[i] : "";
-        std::array<char, kTextBufferSize> translated{};
-        const char* candidate = description;
-        if (compareUntranslated == 0)
-            candidate = TranslatePlainText(translated.data(), kTextBufferSize, description);
-        if (crt::_mbscmp(candidate, text) == 0) return i;  // the first match wins
+        if (compareUntranslated) {
+            if (crt::_mbscmp(description, text) == 0) return i;
+        } else if (crt::_mbscmp(TranslateWorkingText(description).c_str(), text) == 0) {
+            return i;  // the first match wins
+        }
     }
-    if (notFound) *notFound = 1;
-    return 0;
+    return -1;
 }
 
-CString GetConstSignificativeDesc(const char* number, const char** descriptions, int count) {
-    using namespace qml;
-    os::ProfileCallScope profileScope;
+std::string DescriptionOf(const char* number, const char* const* descriptions, int count) {
     int index = std::atoi(number ? number : "");
-    std::array<char, kTextBufferSize> translated{};
     if (descriptions && index >= 0 && index < count)
-        TranslatePlainText(translated.data(), kTextBufferSize, descriptions[index]);
-    else
-        TranslatePlainText(translated.data(), kTextBufferSize, "Error");
-    return CString(translated.data());
+        return TranslateWorkingText(descriptions[index] ? descriptions[index] : "");
+    return TranslateWorkingText("Error");
 }
+
+}  // namespace qml

@@ -1,28 +1,39 @@
-// GetMultiLngText_ByAutoPart: one pass over a formatted sentence, byte by byte, with the
-// states Plain, Word (a word collected in the key) and Group (a {phrase} collected in the key).
+// The phrase translator: one pass over a finished sentence, byte by byte, with the states
+// Plain, Word (a word collected in the key) and Group (a {phrase} collected in the key).
 // Words and groups are looked up; everything else is copied as it stands.
 #include "translate/phrase_translator.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "language/language_state.h"
-#include "platform/profile_scope.h"
 #include "translate/key_lookup.h"
-#include "translate/working_text.h"
 
 namespace qml {
 
 namespace {
 
-// Each lookup gets one byte less than the translation buffer, so its last byte stays NUL.
-constexpr int kLookupSize = kTextBufferSize - 1;
+// A word's translation has always been read through a buffer of 1023 bytes: its value is seen
+// through its first 1021 bytes, an untranslated key through its first 1022.
+constexpr std::size_t kWordValueLimit = 1021;
+constexpr std::size_t kWordFallbackLimit = 1022;
 
 bool IsLetter(unsigned char b) {
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
 }
+// A table: the word bytes make up most of a sentence, and each is classified once.
+struct WordByteTable {
+    bool isWordByte[256] = {};
+    constexpr WordByteTable() {
+        for (int b = 0; b < 256; ++b)
+            isWordByte[b] = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_';
+    }
+};
+constexpr WordByteTable kWordBytes;
 bool IsWordByte(unsigned char b) {
-    return IsLetter(b) || b == '_';
+    return kWordBytes.isWordByte[b];
 }
 bool IsHighByte(unsigned char b) {
     return b >= 0x80;
@@ -37,9 +48,18 @@ bool LetsSpaceDrop(unsigned char b) {
 class ByteCollector {
   public:
     void Add(char b) {
+        Own();
         if (m_length < kTextBufferSize - 1) m_bytes[static_cast<size_t>(m_length++)] = b;
     }
+    // Most keys are one word, a run of bytes of the text: such a run is only pointed at (the
+    // bytes outlive the collector), and copied when more bytes join it.
     void Add(const char* bytes, int count) {
+        if (m_length == 0) {
+            m_borrowed = bytes;
+            m_length = count < kTextBufferSize - 1 ? count : kTextBufferSize - 1;
+            return;
+        }
+        Own();
         int room = kTextBufferSize - 1 - m_length;
         if (count > room) count = room;
         if (count <= 0) return;
@@ -47,47 +67,83 @@ class ByteCollector {
         m_length += count;
     }
     bool IsEmpty() const { return m_length == 0; }
-    int Length() const { return m_length; }
-    // Terminated at its length.
-    const char* Text() {
-        m_bytes[static_cast<size_t>(m_length)] = '\0';
-        return m_bytes.data();
+    std::string_view View() const {
+        return std::string_view(m_borrowed ? m_borrowed : m_bytes.data(), static_cast<size_t>(m_length));
     }
-    void Clear() { m_length = 0; }
+    void Clear() {
+        m_length = 0;
+        m_borrowed = nullptr;
+    }
 
   private:
-    std::array<char, kTextBufferSize> m_bytes;  // valid up to m_length
+    void Own() {
+        if (!m_borrowed) return;
+        std::memcpy(m_bytes.data(), m_borrowed, static_cast<size_t>(m_length));
+        m_borrowed = nullptr;
+    }
+
+    std::array<char, kTextBufferSize> m_bytes;  // valid up to m_length unless borrowed
+    const char* m_borrowed = nullptr;
     int m_length = 0;
 };
 
-// The caller's buffer, filled piece by piece. A piece is cut to the room that is left (size - 1
-// bytes in all); once the buffer is full every later piece is dropped.
-class Destination {
+// The translation as it grows. Appending is the translator's most frequent step: a sentence's
+// translation is gathered on the stack and only a longer one (translations can be longer
+// than their English) moves to the string as it grows; the string gets the text at the end.
+class TextOutput {
   public:
-    Destination(char* buffer, int size) : m_buffer(buffer), m_size(size) {}
+    explicit TextOutput(std::string& text) : m_text(text) {}
+    ~TextOutput() {
+        if (!m_spilled) m_text.assign(m_local.data(), m_length);
+    }
+    TextOutput(const TextOutput&) = delete;
+    TextOutput& operator=(const TextOutput&) = delete;
 
-    void Append(const char* piece, int length) {
-        int room = m_size - m_length - 1;
-        if (length > room) length = room;
-        if (length <= 0) return;
-        std::memcpy(m_buffer + m_length, piece, static_cast<size_t>(length));
-        m_length += length;
-        m_buffer[m_length] = '\0';
+    void Append(std::string_view bytes) {
+        // Most plain runs are one space.
+        if (bytes.size() == 1 && !m_spilled && m_length < m_local.size()) {
+            m_local[m_length++] = bytes[0];
+            return;
+        }
+        if (m_spilled) {
+            m_text += bytes;
+            return;
+        }
+        if (bytes.size() <= m_local.size() - m_length) {
+            std::memcpy(m_local.data() + m_length, bytes.data(), bytes.size());
+            m_length += bytes.size();
+            return;
+        }
+        m_text.assign(m_local.data(), m_length);
+        m_text += bytes;
+        m_spilled = true;
+    }
+    void Append(const KeyTranslation& translation) {
+        if (translation.text.empty()) return;
+        Append(translation.text);
+        if (m_spilled)
+            m_text[m_text.size() - translation.text.size()] = translation.first;
+        else
+            m_local[m_length - translation.text.size()] = translation.first;
     }
 
   private:
-    char* m_buffer;
-    int m_size;
-    int m_length = 0;  // the output length
+    std::string& m_text;
+    std::array<char, kTextBufferSize> m_local;  // valid up to m_length
+    std::size_t m_length = 0;
+    bool m_spilled = false;
 };
 
 class PhraseTranslator {
   public:
-    PhraseTranslator(const char* text, int length, char* buffer, int size)
-        : m_text(text), m_n(length), m_destination(buffer, size) {
-        // Each lookup clears the bytes it is given; the last one stays the terminator.
-        m_translation[kLookupSize] = '\0';
-    }
+    // A text that holds a NUL (formatted from a "%c" of 0) gives keys that end at the NUL, as
+    // the C strings that keys have always been.
+    PhraseTranslator(std::string_view text, KeyLookup& lookup, TextOutput& out)
+        : m_text(text.data()),
+          m_n(static_cast<int>(text.size())),
+          m_keysEndAtNul(text.find('\0') != std::string_view::npos),
+          m_out(out),
+          m_lookup(lookup) {}
 
     void Run() {
         int p = 0;
@@ -96,18 +152,19 @@ class PhraseTranslator {
     }
 
   private:
-    // The byte at p; the terminating NUL at p == n.
-    unsigned char At(int p) const { return static_cast<unsigned char>(m_text[p]); }
+    // The byte at p; a NUL at p == n.
+    unsigned char At(int p) const { return p < m_n ? static_cast<unsigned char>(m_text[p]) : 0; }
 
     // ---- the four operations ----
 
     void TranslateKey() {
-        GetMultiLanguageText(m_key.Text(), m_translation.data(), kLookupSize, kProgramOutStr);
-        m_destination.Append(m_translation.data(), static_cast<int>(std::strlen(m_translation.data())));
+        std::string_view key = m_key.View();
+        if (m_keysEndAtNul) key = key.substr(0, key.find('\0'));
+        m_out.Append(m_lookup.Translate(key, kWordValueLimit, kWordFallbackLimit));
         m_key.Clear();
     }
     void AppendPlain() {
-        m_destination.Append(m_plain.Text(), m_plain.Length());
+        m_out.Append(m_plain.View());
         m_plain.Clear();
     }
     void CloseWord() {
@@ -131,7 +188,7 @@ class PhraseTranslator {
     int LiteralStretchOrRun(int p) {
         const char* start = m_text + p;
         if (IsHighByte(At(p))) {
-            int length = static_cast<int>(FindDoubleByteRunEnd(start) - start);
+            int length = static_cast<int>(FindDoubleByteRunEnd(start, m_text + m_n) - start);
             CopyUntranslated(start, length);
             return p + length;
         }
@@ -158,7 +215,7 @@ class PhraseTranslator {
     void CopyUntranslated(const char* bytes, int length) {
         TranslateKey();
         AppendPlain();
-        m_destination.Append(bytes, length);
+        m_out.Append(std::string_view(bytes, static_cast<size_t>(length)));
         m_wordOpen = false;
         m_spaceDropped = false;
     }
@@ -177,10 +234,11 @@ class PhraseTranslator {
     // Rule 2, a word byte, taken with the word bytes that follow it: each of them would take
     // the same rule again and change nothing but the key.
     int WordBytes(int p) {
-        int end = p + 1;
-        while (end < m_n && IsWordByte(At(end))) ++end;
-        JoinWord(m_text + p, end - p);
-        return end;
+        const char* end = m_text + p + 1;
+        const char* last = m_text + m_n;
+        while (end < last && IsWordByte(static_cast<unsigned char>(*end))) ++end;
+        JoinWord(m_text + p, static_cast<int>(end - (m_text + p)));
+        return static_cast<int>(end - m_text);
     }
     void JoinWord(const char* bytes, int count) {
         m_spaceDropped = false;
@@ -292,10 +350,11 @@ class PhraseTranslator {
 
     const char* m_text;
     int m_n;
-    Destination m_destination;
+    bool m_keysEndAtNul;
+    TextOutput& m_out;
+    KeyLookup& m_lookup;
     ByteCollector m_key;
     ByteCollector m_plain;
-    std::array<char, kTextBufferSize> m_translation;
 
     bool m_inGroup = false;
     bool m_wordOpen = false;
@@ -303,20 +362,95 @@ class PhraseTranslator {
     bool m_spaceDropped = false;
 };
 
-// Clears the destination and translates text of the given length (at most 1023 bytes, with a
-// NUL after them).
-char* Translate(char* buffer, int size, const char* text, int length) {
-    std::memset(buffer, 0, static_cast<size_t>(size));
-    if (length == 0) return buffer;
-    PhraseTranslator(text, length, buffer, size).Run();
-    return buffer;
+// How the short path for sentences without markup sees a byte: part of a word, one of the
+// bytes between words, or markup (braces, dollar signs, the '#' of a disambiguator,
+// double-byte text, and a NUL, which ends a key) that only the full pass handles.
+enum ByteKind : unsigned char { kBetweenWords, kWordPart, kMarkup };
+struct ByteKindTable {
+    ByteKind kind[256] = {};
+    constexpr ByteKindTable() {
+        for (int b = 0; b < 256; ++b) {
+            if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_')
+                kind[b] = kWordPart;
+            else if (b == 0 || b == '{' || b == '}' || b == '$' || b == '#' || b >= 0x80)
+                kind[b] = kMarkup;
+        }
+    }
+};
+constexpr ByteKindTable kByteKinds;
+
+// The runs of a sentence without markup, alternately words and the bytes between them, as
+// the offsets where each run ends.
+struct PlainRuns {
+    bool startsWithWord = false;
+    std::size_t count = 0;
+    std::array<std::uint16_t, kTextBufferSize> ends;
+};
+
+// Cuts text (at most 1023 bytes) into its runs; false when it holds markup.
+bool CutPlainSentence(std::string_view text, PlainRuns& runs) {
+    const std::size_t n = text.size();
+    const auto kindAt = [&](std::size_t i) { return kByteKinds.kind[static_cast<unsigned char>(text[i])]; };
+    runs.startsWithWord = n > 0 && kindAt(0) == kWordPart;
+    std::size_t i = 0;
+    bool word = runs.startsWithWord;
+    while (i < n) {
+        if (word) {
+            while (i < n && kindAt(i) == kWordPart) ++i;
+        } else {
+            while (i < n && kindAt(i) == kBetweenWords) ++i;
+            if (i < n && kindAt(i) == kMarkup) return false;
+        }
+        runs.ends[runs.count++] = static_cast<std::uint16_t>(i);
+        word = !word;
+    }
+    return true;
+}
+
+// The bytes between two words, with DeleteSpace: in each row of spaces the first space that
+// stands next to a letter is dropped.
+void AppendBetweenWords(std::string_view text, std::size_t begin, std::size_t end, TextOutput& out) {
+    bool dropped = false;
+    std::size_t kept = begin;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (text[i] != ' ') {
+            dropped = false;
+            continue;
+        }
+        bool besideLetter = (i > 0 && IsLetter(static_cast<unsigned char>(text[i - 1]))) ||
+                            (i + 1 < text.size() && IsLetter(static_cast<unsigned char>(text[i + 1])));
+        if (dropped || !besideLetter) continue;
+        out.Append(text.substr(kept, i - kept));
+        kept = i + 1;
+        dropped = true;
+    }
+    out.Append(text.substr(kept, end - kept));
+}
+
+// A sentence without markup is words and the bytes between them: the same result as the
+// translator's pass, in a fraction of its steps, for the plain lines that make up most logs.
+void TranslatePlainSentence(std::string_view text, const PlainRuns& runs, bool deleteSpace, KeyLookup& lookup,
+                            TextOutput& out) {
+    std::size_t begin = 0;
+    bool word = runs.startsWithWord;
+    for (std::size_t r = 0; r < runs.count; ++r, word = !word) {
+        std::size_t end = runs.ends[r];
+        std::string_view run(text.data() + begin, end - begin);
+        if (word)
+            out.Append(lookup.Translate(run, kWordValueLimit, kWordFallbackLimit));
+        else if (deleteSpace)
+            AppendBetweenWords(text, begin, end, out);
+        else
+            out.Append(run);
+        begin = end;
+    }
 }
 
 }  // namespace
 
-const char* FindDoubleByteRunEnd(const char* start) {
+const char* FindDoubleByteRunEnd(const char* start, const char* end) {
     const char* p = start;
-    while (*p != '\0') {
+    while (p < end && *p != '\0') {
         auto b = static_cast<unsigned char>(*p);
         if ((p - start) % 2 == 0 && b <= 127) break;
         ++p;
@@ -324,33 +458,23 @@ const char* FindDoubleByteRunEnd(const char* start) {
     return p;
 }
 
-char* TranslatePlainText(char* buffer, int size, const char* text) {
-    if (!buffer || size < 1) return buffer;
-    if (!text) text = "";
-    size_t length = strnlen(text, kTextBufferSize - 1);
-    if (text[length] == '\0') return Translate(buffer, size, text, static_cast<int>(length));
-    // A longer text is cut to its first 1023 bytes.
-    WorkingText cut;
-    std::memcpy(cut.data(), text, length);
-    cut[length] = '\0';
-    return Translate(buffer, size, cut.data(), static_cast<int>(length));
+void TranslateText(std::string_view text, std::string& out) {
+    out.clear();
+    text = text.substr(0, kWorkingTextLimit);
+    if (text.empty()) return;
+    KeyLookup lookup(kProgramOutStr);
+    TextOutput output(out);
+    PlainRuns runs;
+    if (CutPlainSentence(text, runs))
+        TranslatePlainSentence(text, runs, State().deleteSpace != 0, lookup, output);
+    else
+        PhraseTranslator(text, lookup, output).Run();
+}
+
+std::string TranslateText(std::string_view text) {
+    std::string out;
+    TranslateText(text, out);
+    return out;
 }
 
 }  // namespace qml
-
-char* GetMultiLngText_ByAutoPartV(char* buffer, int size, const char* format, va_list args) {
-    using namespace qml;
-    if (!buffer || size < 1) return buffer;
-    os::ProfileCallScope profileScope;
-    WorkingText text;
-    int length = FormatWorkingText(text, format, args);
-    return Translate(buffer, size, text.data(), length);
-}
-
-char* GetMultiLngText_ByAutoPart(char* buffer, int size, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    char* result = GetMultiLngText_ByAutoPartV(buffer, size, format, args);
-    va_end(args);
-    return result;
-}

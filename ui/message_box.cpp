@@ -1,6 +1,12 @@
-// Translated message boxes, and closing the one shown last.
+// Translated message boxes, and closing them.
+//
+// Which box a close acts on: the newest box that a MsgBoxML call of this process is still
+// showing. With one box at a time, as a host usually shows them, that is the box shown last.
+// With several threads showing boxes at once, each close ends exactly one shown box, so as
+// many closes as boxes leave none open, whichever thread's box each close ends. A box that has
+// ended is never acted on again: a dialog stays a window for a moment after it ends, and a
+// button pressed then would replace its result.
 #include <cstring>
-#include <mutex>
 #include <string>
 
 #include "language/language_state.h"
@@ -8,36 +14,22 @@
 #include "platform/os.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
+#include "ui/shown_boxes.h"
 
 namespace qml {
 
 namespace {
 
-constexpr int kCaptionSize = 256;
 constexpr int kMessageSize = 4096;
 
-// The translated caption of the box shown last. It outlives the box, so that a later call can
-// find a box that is still open by its title. Guarded so that threads showing and closing boxes
-// at once never read a half-written caption.
-class RememberedCaption {
-  public:
-    void Set(const char* caption) {
-        std::lock_guard<std::mutex> lock(m_lock);
-        m_caption = caption;
-    }
-    std::string Get() const {
-        std::lock_guard<std::mutex> lock(m_lock);
-        return m_caption;
-    }
-
-  private:
-    mutable std::mutex m_lock;
-    std::string m_caption;
-};
-
-RememberedCaption& Remembered() {
-    static RememberedCaption caption;
-    return caption;
+// Ends a shown box: a request to close it (which a box with Cancel, or with OK alone, obeys),
+// then, for a box that ignored it, its button buttonId. Nothing is sent to a box that has
+// ended meanwhile, and the button waits until the request has taken effect.
+void CloseShownBox(HWND box, int buttonId) {
+    if (!os::IsWindowVisible(box)) return;
+    os::SendMessageA(box, WM_CLOSE, 0, 0);
+    if (os::StillShownAfterCloseRequest(box))
+        os::SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(buttonId), 0);
 }
 
 }  // namespace
@@ -47,31 +39,35 @@ int MsgBoxMLV(CWnd* parent, const char* caption, unsigned int style, const char*
     using namespace qml;
 
     // At most one box of ours is open: close one left open, by OK, else by No.
-    CloseMsgBoxML(IDOK);
-    CloseMsgBoxML(IDNO);
+    {
+        ui::BoxClaim claim;
+        if (HWND open = claim.Claim()) {
+            CloseShownBox(open, IDOK);
+            CloseShownBox(open, IDNO);
+        }
+    }
 
     if (style == 0) style = MB_ICONEXCLAMATION | MB_OK;
 
     char message[kMessageSize] = {};
     if (format) crt::_vsnprintf(message, kMessageSize - 1, format, args);
 
-    const char* applicationName = os::GetApplicationName();
+    const std::string applicationName = os::GetApplicationName();
     CString fullCaption;
-    fullCaption.Format("[%s] - %s", applicationName ? applicationName : "pelko",
-                       caption ? caption : "Message Prompt");
+    fullCaption.Format("[%s] - %s", applicationName.c_str(), caption ? caption : "Message Prompt");
 
     HWND owner = nullptr;
     if (MLParentWndCallback parentWndCallback = State().parentWndCallback) owner = parentWndCallback(parent);
 
-    char translatedCaption[kCaptionSize] = {};
+    char translatedCaption[ui::kCaptionSize] = {};
     char translatedMessage[kMessageSize] = {};
     {
         os::ProfileCallScope scope;
-        GetMultiLngText_ByAutoPart(translatedCaption, kCaptionSize, "%s", fullCaption.GetString());
+        GetMultiLngText_ByAutoPart(translatedCaption, ui::kCaptionSize, "%s", fullCaption.GetString());
         GetMultiLngText_ByAutoPart(translatedMessage, kMessageSize, "%s", message);
     }
-    Remembered().Set(translatedCaption);
 
+    ui::ShownBox shown(translatedCaption);
     return os::MessageBoxA(owner, translatedMessage, translatedCaption, style);
 }
 
@@ -85,15 +81,9 @@ int MsgBoxML(CWnd* parent, const char* caption, unsigned int style, const char* 
 
 int CloseMsgBoxML(int buttonId) {
     using namespace qml;
-    const std::string caption = Remembered().Get();
-    if (caption.empty()) return 0;
-
-    // Only a window of this process: another program's window with the same title is no box
-    // of ours.
-    HWND box = os::FindOwnTopLevelWindow(caption.c_str());
+    ui::BoxClaim claim;
+    HWND box = claim.Claim();
     if (!box) return 0;
-    if (os::IsWindow(box)) os::SendMessageA(box, WM_CLOSE, 0, 0);
-    // A box without Cancel ignores WM_CLOSE: press the button instead.
-    if (os::IsWindow(box)) os::SendMessageA(box, WM_COMMAND, static_cast<WPARAM>(buttonId), 0);
+    CloseShownBox(box, buttonId);
     return 1;
 }

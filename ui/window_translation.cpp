@@ -1,17 +1,24 @@
-// Localises live windows in place: a window's own text and the texts of all its descendants
-// through the caption translator, and the items of a combo box through the phrase translator.
+#include "ui/window_translation.h"
+
 #include <cstring>
+#include <string>
 
 #include "platform/crt.h"
 #include "platform/os.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
+#include "translate/caption_translator.h"
+#include "translate/formatting.h"
 
 namespace qml {
 
 namespace {
 
+// Window texts are read into 1024 bytes: at most 1022 of them, and the caption's translation
+// is written back as a 1024-byte buffer holds it.
 constexpr int kTextSize = 1024;
+constexpr std::size_t kTranslationLimit = kTextSize - 2;
+constexpr std::size_t kCaptionLimit = kTextSize - 1;
 
 // Controls whose text is data, not a caption. Compared exactly, case included.
 constexpr const char* kExcludedClasses[] = {
@@ -26,6 +33,12 @@ bool IsExcludedClass(const char* className) {
     return false;
 }
 
+void SetTranslatedCaption(HWND window, const char* text) {
+    std::string translation = TranslateCaption(text, kTranslationLimit);
+    if (translation.size() > kCaptionLimit) translation.resize(kCaptionLimit);
+    if (!translation.empty()) os::SetWindowTextA(window, translation.c_str());
+}
+
 // Called for every descendant; never stops the walk.
 BOOL CALLBACK TranslateChildWindow(HWND child, LPARAM /*unused*/) {
     char text[kTextSize] = {};
@@ -37,41 +50,41 @@ BOOL CALLBACK TranslateChildWindow(HWND child, LPARAM /*unused*/) {
     os::GetClassNameA(child, className, kTextSize - 1);
     if (IsExcludedClass(className)) return TRUE;
 
-    char translation[kTextSize] = {};
-    GetMultiLngTextForUI(text, translation, kTextSize);
-    if (translation[0] != '\0') os::SetWindowTextA(child, translation);
+    SetTranslatedCaption(child, text);
     return TRUE;
 }
 
 }  // namespace
+
+void TranslateWindowTree(HWND window) {
+    if (!window || !os::IsWindow(window)) return;
+    os::ProfileCallScope scope;  // one check of the language file for the whole tree
+
+    char text[kTextSize] = {};
+    os::GetWindowTextA(window, text, kTextSize - 1);
+    if (text[0] != '\0') SetTranslatedCaption(window, text);
+    os::EnumChildWindows(window, TranslateChildWindow, 0);
+}
+
+void TranslateComboBoxItems(HWND comboBox) {
+    os::ProfileCallScope scope;
+    // The count is asked again before every item: the box belongs to the host and may change.
+    for (int i = 0; i < static_cast<int>(os::SendMessageA(comboBox, CB_GETCOUNT, 0, 0)); ++i) {
+        std::string item;
+        os::GetComboBoxItemText(comboBox, i, item);
+        std::string translation = TranslateWorkingText(item.c_str());
+        os::SendMessageA(comboBox, CB_DELETESTRING, static_cast<WPARAM>(i), 0);
+        os::SendMessageA(comboBox, CB_INSERTSTRING, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(translation.c_str()));
+    }
+}
+
 }  // namespace qml
 
 void UpdateWndLanguage(CWnd* window) {
-    using namespace qml;
-    if (!window || !os::IsWindow(window->GetSafeHwnd())) return;
-    os::ProfileCallScope scope;
-
-    // The window's own text is translated whatever its class.
-    char text[kTextSize] = {};
-    window->GetWindowText(text, kTextSize - 1);
-    if (text[0] != '\0') {
-        char translation[kTextSize] = {};
-        GetMultiLngTextForUI(text, translation, kTextSize);
-        if (translation[0] != '\0') window->SetWindowText(translation);
-    }
-    os::EnumChildWindows(window->GetSafeHwnd(), TranslateChildWindow, 0);
+    if (window) qml::TranslateWindowTree(window->GetSafeHwnd());
 }
 
 void ComboBoxTanslate(CComboBox& comboBox) {
-    using namespace qml;
-    os::ProfileCallScope scope;
-    char translation[kTextSize] = {};
-    // The count is asked again before every item: the box belongs to the host and may change.
-    for (int i = 0; i < comboBox.GetCount(); ++i) {
-        CString item;
-        comboBox.GetLBText(i, item);
-        GetMultiLngText_ByAutoPart(translation, kTextSize, "%s", item.GetString());
-        comboBox.DeleteString(static_cast<unsigned int>(i));
-        comboBox.InsertString(i, translation);
-    }
+    qml::TranslateComboBoxItems(comboBox.GetSafeHwnd());
 }

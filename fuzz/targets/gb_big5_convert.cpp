@@ -6,7 +6,8 @@
 //   - converted, every line is converted in place: tabs become eight spaces, inner line feeds
 //     CR LF, the length of each line stays, and every byte below 0x40 (controls, digits,
 //     punctuation, blanks) stays where it is and appears nowhere else; converting from GB also
-//     keeps every ASCII byte that is no trail byte of a code-page-936 character;
+//     keeps every ASCII byte that is no trail byte of a code-page-936 character, and turns every
+//     code-page-936 character into a Big5 character;
 //   - the automatic direction converts exactly when the detector finds the code type foreign
 //     to a Chinese system, and then as the explicit direction does;
 //   - converting the same text again gives the same result.
@@ -88,6 +89,15 @@ void CheckConverted(const std::string& result, const Split& split, int direction
             const auto trail = static_cast<unsigned char>(shape[i + 1]);
             const bool cp936 = in <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
             if (cp936 || (in >= 0xA1 && trail >= 0xA1)) {
+                // A code-page-936 character becomes a Big5 character (or the Big5 blank),
+                // never bytes that Big5 does not read as one.
+                const auto lead = static_cast<unsigned char>(result[i]);
+                const auto next = static_cast<unsigned char>(result[i + 1]);
+                const bool big5 = lead >= 0xA1 && lead <= 0xF9 &&
+                                  ((next >= 0x40 && next <= 0x7E) || (next >= 0xA1 && next <= 0xFE));
+                if (cp936 && !big5)
+                    Fail(what, "the pair at " + std::to_string(i) + " of \"" + Escape(shape) +
+                                   "\" became no Big5 character: \"" + Escape(result) + "\"");
                 ++i;
                 continue;
             }

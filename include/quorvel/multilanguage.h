@@ -165,9 +165,6 @@ class QML_API CGBAndBig5 {
             m_ends.clear();
         }
         int GetSize() const { return static_cast<int>(m_ends.size()); }
-        const char* Data(int i) const { return m_text.data() + Start(i); }
-        std::size_t Length(int i) const { return m_ends[static_cast<std::size_t>(i)] - Start(i); }
-        std::size_t TextLength() const { return m_text.size(); }
         // Builds the next line piece by piece.
         void Append(const char* text, std::size_t length) { m_text.append(text, length); }
         void AppendSpaces(std::size_t count) { m_text.append(count, ' '); }
@@ -176,23 +173,8 @@ class QML_API CGBAndBig5 {
             Append(text, length);
             EndLine();
         }
-        // A new line of length bytes for the caller to fill, valid until the next change.
-        char* AddUnfilled(std::size_t length) {
-            m_text.resize(m_text.size() + length);
-            EndLine();
-            return &m_text[m_text.size() - length];
-        }
-        void RemoveLast() {
-            m_ends.pop_back();
-            m_text.resize(m_ends.empty() ? 0 : m_ends.back());
-        }
-        void Swap(LineArray& other) {
-            m_text.swap(other.m_text);
-            m_ends.swap(other.m_ends);
-        }
 
       private:
-        std::size_t Start(int i) const { return i == 0 ? 0 : m_ends[static_cast<std::size_t>(i) - 1]; }
         std::string m_text;
         std::vector<std::size_t> m_ends;
     };
@@ -201,17 +183,26 @@ class QML_API CGBAndBig5 {
     // the text directly. A friend class, not the exported function, so that programs using
     // the DLL see no second, unexported declaration of it.
     friend class qml::ConverterAccess;
-    int Translate(const char* text, std::size_t length, char direction);
+    // conversionOn: the switch as the caller read it, once for the whole conversion.
+    int Translate(const char* text, std::size_t length, char direction, bool conversionOn);
     // What GetText does to the text before it is read: trailing LFs, then CRs, go.
     void TrimTrailingLineBreaks();
 
     long CalLineNumber();
     void BigtoGB();
     void GBtoBig();
+    // The source text converted through the cells (none: no pair is replaced) into m_strText,
+    // its lines put together again.
+    void ConvertSource(const unsigned char* cells);
     int LoadResource();
     void FreeResource();
 
     int m_bTablesLoaded = 0;
+    // Whether the tables were looked for: not while the switch was off, so the first
+    // conversion with the switch on loads them.
+    bool m_bTablesSought = false;
+    // The switch as the conversion in progress read it.
+    bool m_bConversionOn = false;
     long m_lLineNumber = 0;
     std::string m_strText;
     LineArray m_arrLines;
@@ -219,17 +210,22 @@ class QML_API CGBAndBig5 {
     HGLOBAL m_hBig2GBRes = nullptr;
     const unsigned char* m_pGB2BigTable = nullptr;
     const unsigned char* m_pBig2GBTable = nullptr;
-    // Working buffers, kept from one conversion to the next.
-    LineArray m_arrConverted;
-    std::string m_strLineOutput;
-    std::string m_strLineMapped;
+    // Big5 to code page 936 in one step (resource 11009) and code page 936 to Big5 for every
+    // double-byte pair (resource 11010), beside the two tables above.
+    HGLOBAL m_hBig2Cp936Res = nullptr;
+    HGLOBAL m_hCp9362BigRes = nullptr;
+    const unsigned char* m_pBig2Cp936Table = nullptr;
+    const unsigned char* m_pCp9362BigTable = nullptr;
+    // The text that BigtoGB and GBtoBig convert into m_strText, read in place while Translate
+    // runs; as far as they are concerned it ends with a line break.
+    const char* m_pSource = nullptr;
+    std::size_t m_nSource = 0;
+    // Scratch space of the detection, kept from one conversion to the next.
     std::string m_strDetection;
-    // The Big5-to-GB cells with the traditional mapping already applied, where the platform
-    // maps through a table of its own; made at the first Big5 conversion.
-    std::vector<unsigned char> m_arrBig2GBMapped;
-    // The GB-to-Big5 cells with the GB punctuation in place, for every lead and trail byte of
-    // 0xA1..0xFE (0 where a pair is kept); made at the first GB conversion.
-    std::vector<unsigned char> m_arrGB2BigFull;
+    // What replaces each pair of a lead of 0x80 or above and any byte after it, one cell per
+    // direction, made from the tables at the first conversion in that direction.
+    std::vector<unsigned char> m_arrBig5Cells;
+    std::vector<unsigned char> m_arrGbCells;
 };
 
 // The code type of a text: 0 Big5, 1 GB, 2 English, 3 other; 3 when no system code type is set.

@@ -50,7 +50,9 @@ struct MessageBoxRequest {
 };
 
 // The presenter answers with a button id to close the box at once, or 0 to leave it open until a
-// message closes it (WM_CLOSE, or WM_COMMAND with a button id, also from another thread). An
+// message closes it (WM_CLOSE, or WM_COMMAND with a button id, also from another thread). As a
+// dialog does, a box that a message has ended is hidden but stays a window until MessageBoxA
+// returns, and a button pressed meanwhile replaces its result. An
 // answer that is not one of the box's buttons makes MessageBoxA fail (result 0,
 // ERROR_INVALID_PARAMETER). The presenter runs on the thread that called MessageBoxA, with no
 // lock of the window system held.
@@ -66,6 +68,9 @@ QML_API LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lP
 QML_API int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 QML_API HWND FindWindowA(LPCSTR className, LPCSTR windowName);
 QML_API BOOL IsWindow(HWND window);
+// Every window is shown from its creation; a message box that has ended is hidden until
+// MessageBoxA returns and destroys it.
+QML_API BOOL IsWindowVisible(HWND window);
 QML_API int GetClassNameA(HWND window, LPSTR buffer, int maxCount);
 QML_API int GetWindowTextA(HWND window, LPSTR buffer, int maxCount);
 QML_API int GetWindowTextLengthA(HWND window);

@@ -1,31 +1,24 @@
 // The application name: what the host set, else the executable's base name.
+//
+// The host's name lives on the heap behind a permanent lock and is never destroyed at exit,
+// so exit handlers and threads still running then see it; it is freed only when the library
+// is unloaded.
 #include <unistd.h>
 
-#include <memory>
 #include <mutex>
 #include <string>
-#include <vector>
 
+#include "platform/module_entry.h"
 #include "platform/os.h"
+#include "platform/permanent_lock.h"
 #include "quorvel/window_system.h"
 
 namespace qml::os {
 
 namespace {
 
-std::mutex g_nameLock;
-std::string g_hostName;
-bool g_hostNameSet = false;
-
-// Stable storage for the name handed out; names set are kept so that a pointer returned
-// earlier stays valid while another thread sets a new one.
-std::string* StoreName(const std::string& name) {
-    static std::vector<std::unique_ptr<std::string>> names;
-    for (auto& kept : names)
-        if (*kept == name) return kept.get();
-    names.push_back(std::make_unique<std::string>(name));
-    return names.back().get();
-}
+PermanentLock g_nameLock;
+std::string* g_hostName = nullptr;  // null: none set
 
 std::string ExecutableName() {
     char path[4096];
@@ -37,12 +30,29 @@ std::string ExecutableName() {
     return slash == std::string::npos ? full : full.substr(slash + 1);
 }
 
+// Puts name in place of the host's name and frees the one it replaces.
+void ReplaceHostName(std::string* name) {
+    std::string* replaced = nullptr;
+    {
+        std::lock_guard<PermanentLock> hold(g_nameLock);
+        replaced = g_hostName;
+        g_hostName = name;
+    }
+    delete replaced;
+}
+
 }  // namespace
 
-const char* GetApplicationName() {
-    std::lock_guard<std::mutex> lock(g_nameLock);
-    std::string name = g_hostNameSet ? g_hostName : ExecutableName();
-    return StoreName(name)->c_str();
+std::string GetApplicationName() {
+    {
+        std::lock_guard<PermanentLock> hold(g_nameLock);
+        if (g_hostName) return *g_hostName;
+    }
+    return ExecutableName();
+}
+
+void ReleaseApplicationName() {
+    ReplaceHostName(nullptr);
 }
 
 }  // namespace qml::os
@@ -50,9 +60,7 @@ const char* GetApplicationName() {
 namespace quorvel {
 
 void SetApplicationName(const char* name) {
-    std::lock_guard<std::mutex> lock(qml::os::g_nameLock);
-    qml::os::g_hostNameSet = name != nullptr;
-    qml::os::g_hostName = name ? name : "";
+    qml::os::ReplaceHostName(name ? new std::string(name) : nullptr);
 }
 
 DWORD GetLastError() {

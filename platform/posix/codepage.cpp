@@ -80,8 +80,4 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
     return total;
 }
 
-const unsigned char* TraditionalMappingCells() {
-    return embedded::cp936_to_traditional;
-}
-
 }  // namespace qml::os

@@ -6,11 +6,15 @@
 
 namespace qml::embedded {
 
-// The converter's code tables (resources 11007 and 11008 on Windows).
+// The converter's code tables (resources 11007 to 11010 on Windows).
 extern const unsigned char big5_to_gb[];
 extern const std::size_t big5_to_gb_size;
 extern const unsigned char gb_to_big5[];
 extern const std::size_t gb_to_big5_size;
+extern const unsigned char big5_to_cp936[];
+extern const std::size_t big5_to_cp936_size;
+extern const unsigned char cp936_to_big5[];
+extern const std::size_t cp936_to_big5_size;
 
 // Code page 936 character mappings: 126 rows (lead 0x81..0xFE) of 191 two-byte cells
 // (trail 0x40..0xFE), each the code that replaces the cell's own.

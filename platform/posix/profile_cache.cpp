@@ -91,11 +91,15 @@ class NativePathBuffer {
     std::string_view m_path;
 };
 
-ProfileCache& Cache() {
-    // Never destroyed: lookups from other threads or from static destructors may outlive
-    // any destruction order.
+ProfileCache*& CachePointer() {
+    // Never destroyed at exit: lookups from other threads or from static destructors may
+    // outlive any destruction order. Freed only when the library is unloaded.
     static ProfileCache* cache = new ProfileCache;
-    return *cache;
+    return cache;
+}
+
+ProfileCache& Cache() {
+    return *CachePointer();
 }
 
 thread_local std::uint64_t t_fileChecks = 0;
@@ -358,6 +362,12 @@ ProfileCacheStats GetProfileCacheStats() {
 
 std::uint64_t ThisThreadFileChecks() {
     return t_fileChecks;
+}
+
+void ReleaseProfileCache() {
+    ProfileCache*& cache = CachePointer();
+    delete cache;
+    cache = nullptr;
 }
 
 }  // namespace qml::posix

@@ -132,4 +132,8 @@ ProfileCacheStats GetProfileCacheStats();
 // How many times the calling thread has checked a file against the file system.
 std::uint64_t ThisThreadFileChecks();
 
+// Frees the cache and every file it holds, when the library is unloaded for good (never at
+// process exit); no thread may use the cache at the same time or after.
+void ReleaseProfileCache();
+
 }  // namespace qml::posix

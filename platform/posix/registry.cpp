@@ -25,7 +25,9 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "platform/module_entry.h"
 #include "platform/os.h"
+#include "platform/permanent_lock.h"
 #include "platform/posix/profile_cache.h"
 #include "platform/posix/profile_names.h"
 
@@ -42,8 +44,10 @@ struct RegistryKey {
     const ProfileSection* section = nullptr;  // null when no section names the key itself
 };
 
-std::mutex g_keysLock;
-std::unordered_set<RegistryKey*> g_keys;
+// The open keys. Behind a permanent lock and never destroyed at exit, so that a host's exit
+// handlers can still read the registry; freed only when the library is unloaded.
+PermanentLock g_keysLock;
+std::unordered_set<RegistryKey*>* g_keys = nullptr;
 
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
@@ -97,7 +101,7 @@ RegistryKey* AsKey(HKEY key) {
 }
 
 bool IsOpenKey(HKEY key) {
-    return g_keys.count(AsKey(key)) != 0;
+    return g_keys && g_keys->count(AsKey(key)) != 0;
 }
 
 std::string_view TrimBackslashes(std::string_view text) {
@@ -125,8 +129,9 @@ LONG OpenPath(std::string path, bool knownToExist, HKEY* result) {
     if (!knownToExist && !key->section && !(key->file && HasSubKey(*key->file, path)))
         return ERROR_FILE_NOT_FOUND;
     key->path = std::move(path);
-    std::lock_guard<std::mutex> lock(g_keysLock);
-    g_keys.insert(key.get());
+    std::lock_guard<PermanentLock> lock(g_keysLock);
+    if (!g_keys) g_keys = new std::unordered_set<RegistryKey*>;
+    g_keys->insert(key.get());
     *result = reinterpret_cast<HKEY>(key.release());
     return ERROR_SUCCESS;
 }
@@ -161,7 +166,7 @@ LONG RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD /*options*/, REGSAM /*access*
     if (const char* rootName = RootName(root)) {
         path = rootName;
     } else {
-        std::lock_guard<std::mutex> lock(g_keysLock);
+        std::lock_guard<PermanentLock> lock(g_keysLock);
         if (!IsOpenKey(root)) return ERROR_INVALID_HANDLE;
         path = AsKey(root)->path;
     }
@@ -190,19 +195,31 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type
         RegCloseKey(opened);
         return status;
     }
-    std::lock_guard<std::mutex> lock(g_keysLock);
+    std::lock_guard<PermanentLock> lock(g_keysLock);
     if (!IsOpenKey(key)) return ERROR_INVALID_HANDLE;
     return QueryValue(*AsKey(key), valueName, type, data, size);
+}
+
+void ReleaseRegistryKeys() {
+    std::unordered_set<RegistryKey*>* keys = nullptr;
+    {
+        std::lock_guard<PermanentLock> lock(g_keysLock);
+        keys = g_keys;
+        g_keys = nullptr;
+    }
+    if (!keys) return;
+    for (RegistryKey* key : *keys) delete key;
+    delete keys;
 }
 
 LONG RegCloseKey(HKEY key) {
     if (RootName(key)) return ERROR_SUCCESS;
     RegistryKey* owned = nullptr;
     {
-        std::lock_guard<std::mutex> lock(g_keysLock);
+        std::lock_guard<PermanentLock> lock(g_keysLock);
         if (!IsOpenKey(key)) return ERROR_INVALID_HANDLE;
         owned = AsKey(key);
-        g_keys.erase(owned);
+        g_keys->erase(owned);
     }
     delete owned;
     return ERROR_SUCCESS;

@@ -18,6 +18,8 @@ struct ResourceEntry {
 const ResourceEntry kResources[] = {
     {11007, embedded::big5_to_gb, &embedded::big5_to_gb_size},
     {11008, embedded::gb_to_big5, &embedded::gb_to_big5_size},
+    {11009, embedded::big5_to_cp936, &embedded::big5_to_cp936_size},
+    {11010, embedded::cp936_to_big5, &embedded::cp936_to_big5_size},
 };
 
 // The value of an integer resource name or type; 0 for a string one.

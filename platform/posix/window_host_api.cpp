@@ -53,6 +53,9 @@ HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
 BOOL IsWindow(HWND window) {
     return qml::os::IsWindow(window);
 }
+BOOL IsWindowVisible(HWND window) {
+    return qml::os::IsWindowVisible(window);
+}
 int GetClassNameA(HWND window, LPSTR buffer, int maxCount) {
     return qml::os::GetClassNameA(window, buffer, maxCount);
 }

@@ -1,4 +1,4 @@
-// Finding windows: IsWindow and FindWindowA.
+// Finding windows: IsWindow, IsWindowVisible and FindWindowA.
 #include "platform/os.h"
 #include "platform/posix/window_table.h"
 
@@ -8,6 +8,14 @@ BOOL IsWindow(HWND handle) {
     windows::WindowTable& table = windows::WindowTable::Instance();
     auto lock = table.Lock();
     return table.Find(handle) ? TRUE : FALSE;
+}
+
+BOOL IsWindowVisible(HWND handle) {
+    windows::WindowTable& table = windows::WindowTable::Instance();
+    auto lock = table.Lock();
+    const windows::Window* window = table.Find(handle);
+    // Windows are shown from their creation; a message box hides when it ends.
+    return window && !(window->messageBox && window->messageBox->closed) ? TRUE : FALSE;
 }
 
 HWND FindWindowA(LPCSTR className, LPCSTR windowName) {

@@ -94,9 +94,15 @@ int PresentOnStandardError(const quorvel::MessageBoxRequest& request) {
 
 std::mutex g_presenterLock;
 
-quorvel::MessageBoxPresenter& Presenter() {
+// Never destroyed at exit, so that a box shown from an exit handler still reaches the host's
+// presenter; freed only when the library is unloaded.
+quorvel::MessageBoxPresenter*& PresenterPointer() {
     static quorvel::MessageBoxPresenter* presenter = new quorvel::MessageBoxPresenter;
-    return *presenter;
+    return presenter;
+}
+
+quorvel::MessageBoxPresenter& Presenter() {
+    return *PresenterPointer();
 }
 
 int Present(const quorvel::MessageBoxRequest& request) {
@@ -111,7 +117,6 @@ int Present(const quorvel::MessageBoxRequest& request) {
 }  // namespace
 
 int MessageBoxCloseResult(const MessageBoxState& box, UINT message, WPARAM wParam) {
-    if (box.closed) return 0;
     if (message == WM_CLOSE) {
         if (HasButton(box.buttons, IDCANCEL)) return IDCANCEL;
         if (box.buttons.size() == 1 && box.buttons.front() == IDOK) return IDOK;
@@ -127,6 +132,12 @@ int MessageBoxCloseResult(const MessageBoxState& box, UINT message, WPARAM wPara
 void SetMessageBoxPresenter(quorvel::MessageBoxPresenter presenter) {
     std::lock_guard<std::mutex> lock(g_presenterLock);
     Presenter() = std::move(presenter);
+}
+
+void ReleaseMessageBoxPresenter() {
+    quorvel::MessageBoxPresenter*& presenter = PresenterPointer();
+    delete presenter;
+    presenter = nullptr;
 }
 
 }  // namespace windows
@@ -167,9 +178,11 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
             presenterFailed = true;
             answer = 0;
         }
-        table.CloseMessageBox(request.box, answer);
+        table.EndMessageBox(request.box, answer);
     }
     state->closedSignal.wait(lock, [&state] { return state->closed; });
+    // The modal loop is over: the box, hidden since it ended, goes now.
+    table.Destroy(request.box);
     if (state->result == 0)
         SetLastError(presenterFailed ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
     return state->result;

@@ -30,7 +30,7 @@ LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (window->messageBox) {
                 if (int result = windows::MessageBoxCloseResult(*window->messageBox, message, wParam))
-                    table.CloseMessageBox(handle, result);
+                    table.EndMessageBox(handle, result);
             } else if (message == WM_CLOSE) {
                 // What the default window procedure does with a request to close.
                 table.Destroy(handle);

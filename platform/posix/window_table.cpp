@@ -26,10 +26,21 @@ bool SameClassName(const std::string& a, const std::string& b) {
            });
 }
 
-WindowTable& WindowTable::Instance() {
-    // Never destroyed: windows may still be used by other threads while the process exits.
+WindowTable*& WindowTable::Pointer() {
+    // Never destroyed at exit: windows may still be used by other threads and by exit handlers
+    // while the process exits. Freed only when the library is unloaded.
     static WindowTable* table = new WindowTable;
-    return *table;
+    return table;
+}
+
+WindowTable& WindowTable::Instance() {
+    return *Pointer();
+}
+
+void WindowTable::Release() {
+    WindowTable*& table = Pointer();
+    delete table;
+    table = nullptr;
 }
 
 Window* WindowTable::Find(HWND handle) {
@@ -116,13 +127,12 @@ bool WindowTable::Destroy(HWND handle) {
     return true;
 }
 
-void WindowTable::CloseMessageBox(HWND box, int result) {
+void WindowTable::EndMessageBox(HWND box, int result) {
     Window* window = Find(box);
-    if (!window || !window->messageBox || window->messageBox->closed) return;
+    if (!window || !window->messageBox) return;
     window->messageBox->closed = true;
     window->messageBox->result = result;
     window->messageBox->closedSignal.notify_all();
-    Destroy(box);
 }
 
 }  // namespace qml::os::windows

@@ -22,7 +22,9 @@ struct ComboBoxState {
 };
 
 // A message box being shown; MessageBoxA waits on closedSignal until closed is set. Shared
-// so that the waiting call still reads the result after the window has gone.
+// so that the waiting call still reads the result after the window has gone. As a dialog that
+// has ended, a closed box is hidden but stays a window until MessageBoxA, woken, destroys it;
+// a button pressed meanwhile replaces its result.
 struct MessageBoxState {
     std::vector<int> buttons;
     bool closed = false;
@@ -43,6 +45,8 @@ struct Window {
 class WindowTable {
   public:
     static WindowTable& Instance();
+    // Frees the table and every window in it, when the library is unloaded for good.
+    static void Release();
     std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(m_mutex); }
 
     // Null for a handle that is no (longer a) window.
@@ -58,8 +62,9 @@ class WindowTable {
     // among them close with result 0. False when the handle is no window.
     bool Destroy(HWND handle);
 
-    // Closes an open message box with result and destroys its window.
-    void CloseMessageBox(HWND box, int result);
+    // Ends a message box with result (a box that has ended already takes the new result) and
+    // hides it; MessageBoxA destroys its window when it returns.
+    void EndMessageBox(HWND box, int result);
 
     // The descendants of parent in walk order (depth first, each child before its own
     // children, creation order); with a null parent the top-level windows.
@@ -70,6 +75,7 @@ class WindowTable {
 
   private:
     WindowTable() = default;
+    static WindowTable*& Pointer();
     void DestroyTree(HWND handle, std::vector<HWND>& destroyed);
 
     std::mutex m_mutex;

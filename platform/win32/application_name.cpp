@@ -1,30 +1,23 @@
 // The application name on Windows: what the host set, else the file name of the program that
 // hosts the library, without its extension (as the framework names an application).
-#include <memory>
+//
+// The host's name lives on the heap behind a permanent lock and is never destroyed with the
+// library's statics; it is freed only when the library is unloaded (FreeLibrary).
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "platform/module_entry.h"
 #include "platform/os.h"
+#include "platform/permanent_lock.h"
 #include "quorvel/application_name.h"
 
 namespace qml::os {
 
 namespace {
 
-std::mutex g_nameLock;
-std::string g_hostName;
-bool g_hostNameSet = false;
-
-// Stable storage for the names handed out: a pointer returned earlier stays valid while
-// another thread sets a new name.
-const char* StoreName(const std::string& name) {
-    static std::vector<std::unique_ptr<std::string>> names;
-    for (auto& kept : names)
-        if (*kept == name) return kept->c_str();
-    names.push_back(std::make_unique<std::string>(name));
-    return names.back()->c_str();
-}
+PermanentLock g_nameLock;
+std::string* g_hostName = nullptr;  // null: none set
 
 std::string ProgramName() {
     // Long paths are cut by the call; the base name is then still right as long as it fits.
@@ -39,11 +32,29 @@ std::string ProgramName() {
     return base;
 }
 
+// Puts name in place of the host's name and frees the one it replaces.
+void ReplaceHostName(std::string* name) {
+    std::string* replaced = nullptr;
+    {
+        std::lock_guard<PermanentLock> hold(g_nameLock);
+        replaced = g_hostName;
+        g_hostName = name;
+    }
+    delete replaced;
+}
+
 }  // namespace
 
-const char* GetApplicationName() {
-    std::lock_guard<std::mutex> lock(g_nameLock);
-    return StoreName(g_hostNameSet ? g_hostName : ProgramName());
+std::string GetApplicationName() {
+    {
+        std::lock_guard<PermanentLock> hold(g_nameLock);
+        if (g_hostName) return *g_hostName;
+    }
+    return ProgramName();
+}
+
+void ReleaseApplicationName() {
+    ReplaceHostName(nullptr);
 }
 
 }  // namespace qml::os
@@ -51,9 +62,7 @@ const char* GetApplicationName() {
 namespace quorvel {
 
 void SetApplicationName(const char* name) {
-    std::lock_guard<std::mutex> lock(qml::os::g_nameLock);
-    qml::os::g_hostNameSet = name != nullptr;
-    qml::os::g_hostName = name ? name : "";
+    qml::os::ReplaceHostName(name ? new std::string(name) : nullptr);
 }
 
 }  // namespace quorvel

@@ -2,6 +2,8 @@
 // many threads at once.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -142,6 +144,66 @@ TEST(GBAndBig5Convert, ManyThreadsConvertAtOnce) {
     if (!maps)
         GTEST_SKIP() << "Big5 text with traditional forms was left out: "
                      << qml_test::NoChineseMappingReason();
+}
+
+// A host flips the switch while seven threads convert texts of many lines in all three ways:
+// every caller gets its own text back, converted or unchanged, never another caller's.
+TEST(GBAndBig5Convert, ASwitchFlippedMeanwhileNeverHandsOverAnotherCallersText) {
+    _enum_language_type system = LANGUAGE_TYPE_GB;
+    int on = 1;
+    CGBAndBig5::DeleteInstance();
+    SetGBAndBig5_Para(&system, &on);
+    constexpr int kThreads = 7;
+    struct Work {
+        std::string in;
+        char direction;
+        std::string converted;
+    };
+    std::vector<Work> work;
+    for (int t = 0; t < kThreads; ++t) {
+        // Thread t's lines carry its number; a few thousand lines make each conversion long
+        // enough for the switch to change in the middle of it.
+        const char direction = static_cast<char>(t % 3);
+        const std::string line = direction == 2 ? Bytes("B9FA C3C7 20") : Bytes("A4A4 A4E5 20");
+        std::string in;
+        for (int i = 0; i < 20000; ++i) in += line + std::to_string(t * 10000 + i) + "\n";
+        work.push_back({in, direction, GBAndBig5Convert(in.c_str(), direction).str()});
+        ASSERT_NE(work.back().converted, in) << "thread " << t << "'s text must change when converted";
+    }
+    std::atomic<bool> stop{false};
+    std::thread host([&] {
+        while (!stop.load()) {
+            __atomic_store_n(&on, __atomic_load_n(&on, __ATOMIC_RELAXED) ^ 1, __ATOMIC_RELAXED);
+            std::this_thread::sleep_for(std::chrono::microseconds(20));
+        }
+    });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    std::vector<std::string> wrong(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            const Work& w = work[static_cast<size_t>(t)];
+            std::string unchanged = w.in;
+            while (!unchanged.empty() && unchanged.back() == '\n') unchanged.pop_back();
+            for (int round = 0; round < 2000 && std::chrono::steady_clock::now() < deadline; ++round) {
+                const std::string got = (w.direction == 1   ? Big2Gb(CString(w.in.c_str()))
+                                         : w.direction == 2 ? Gb2Big(CString(w.in.c_str()))
+                                                            : GBAndBig5Convert(w.in.c_str(), 0))
+                                            .str();
+                if (got != w.converted && got != unchanged && got != w.in) {
+                    wrong[static_cast<size_t>(t)] = got.substr(0, 40);
+                    break;
+                }
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    stop = true;
+    host.join();
+    for (int t = 0; t < kThreads; ++t)
+        EXPECT_EQ(Hex(wrong[static_cast<size_t>(t)]), "") << "thread " << t << " got a text not its own";
+    SetGBAndBig5_Para(nullptr, nullptr);
+    CGBAndBig5::DeleteInstance();
 }
 
 }  // namespace

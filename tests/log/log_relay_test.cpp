@@ -114,6 +114,25 @@ TEST_F(LogRelay, LinesAreCutTo1023Characters) {
     for (const Line& line : TakeLines()) EXPECT_EQ(line.text, std::string(1023, '7'));
 }
 
+// A host whose callback logs again (say, to a second sink) still holds its own line after.
+void RecordLineAndLogAgain(unsigned int level, char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const char* text = va_arg(args, const char*);
+    va_end(args);
+    if (level == 1) LogML(2, "%s", "done");
+    g_lines.push_back({level, format, text});
+}
+
+TEST_F(LogRelay, ACallbackMayLogAgain) {
+    TestLanguage language({{"Open", "Ouvrir"}, {"done", "fait"}}, kDeleteSpaceOff, 1, RecordLineAndLogAgain);
+    LogML(1, "%s", "Open");
+    std::vector<Line> lines = TakeLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].text, "fait");
+    EXPECT_EQ(lines[1].text, "Ouvrir");
+}
+
 TEST_F(LogRelay, PercentSignsReachTheHostIntact) {
     TestLanguage language({{"done", "fait"}}, kDeleteSpaceOff, 1, RecordLine);
     LogML(1, "%d%% %s", 50, "done");
@@ -128,8 +147,8 @@ TEST_F(LogRelay, PercentSignsReachTheHostIntact) {
 TEST_F(LogRelay, LastErrorIsTakenBeforeTheLanguageFileIsRead) {
     TestLanguage language({{"Open", "Ouvrir"}}, kDeleteSpaceOff, 1, RecordLine);
     // Each lookup overwrites the thread's last error, as a file read may.
-    qml::testing::SetLookupObserver(
-        [](const char*, const char*, void*) { qml::os::SetLastError(ERROR_ACCESS_DENIED); }, nullptr);
+    quorvel::SetLookupObserver(
+        [](const char*, const char*, bool, void*) { qml::os::SetLastError(ERROR_ACCESS_DENIED); }, nullptr);
     qml::os::SetLastError(ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(OutLastError("Open %s", "a.txt"), 0);
     std::vector<Line> lines = TakeLines();

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "quorvel/lookup_observer.h"
 #include "quorvel/multilanguage.h"
 #include "support/test_support.h"
-#include "translate/key_lookup.h"
 
 namespace qml_test {
 
@@ -25,9 +25,9 @@ class TestLanguage {
         for (const auto& [key, value] : entries) body += key + "=" + value + "\n";
         WriteFile(m_dir.file("Testish.lng"), body);
         Set_MultiLanguage_Para(m_dir.path().c_str(), LANGUAGE_TYPE_OTHER, logCallback, nullptr);
-        qml::testing::SetLookupObserver(&TestLanguage::Record, this);
+        quorvel::SetLookupObserver(&TestLanguage::Record, this);
     }
-    ~TestLanguage() { qml::testing::SetLookupObserver(nullptr, nullptr); }
+    ~TestLanguage() { quorvel::SetLookupObserver(nullptr, nullptr); }
     TestLanguage(const TestLanguage&) = delete;
     TestLanguage& operator=(const TestLanguage&) = delete;
 
@@ -35,7 +35,7 @@ class TestLanguage {
     std::vector<std::string> TakeKeys() { return std::exchange(m_keys, {}); }
 
   private:
-    static void Record(const char* key, const char* /*section*/, void* context) {
+    static void Record(const char* key, const char* /*section*/, bool /*found*/, void* context) {
         static_cast<TestLanguage*>(context)->m_keys.emplace_back(key);
     }
 

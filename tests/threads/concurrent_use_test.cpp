@@ -106,7 +106,7 @@ class ConcurrentUse : public ::testing::Test {
   protected:
     void SetUp() override {
         // The recorder of TestLanguage is for one thread: switched off here.
-        qml::testing::SetLookupObserver(nullptr, nullptr);
+        quorvel::SetLookupObserver(nullptr, nullptr);
         SetGBAndBig5_Para(&m_system, &m_switch);
     }
     void TearDown() override {

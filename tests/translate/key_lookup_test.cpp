@@ -116,6 +116,17 @@ TEST_F(KeyLookup, SizesCutTranslationsAndFallbacks) {
     for (const auto& c : cases) EXPECT_EQ(Lookup(c.key, c.size), c.result) << c.key << " size " << c.size;
 }
 
+// A host may translate a text in place: the key is read before the buffer is cleared.
+TEST_F(KeyLookup, TranslatesInPlace) {
+    SetUpLanguage(3, "Open=Ouvrir\nfile=fichier\n");
+    char key[64] = "Open";
+    EXPECT_STREQ(GetMultiLanguageText(key, key, sizeof key, "ProgramOutStr"), "Ouvrir");
+    char caption[64] = "&Open...";
+    EXPECT_STREQ(GetMultiLngTextForUI(caption, caption, sizeof caption), "&Ouvrir...");
+    char sentence[64] = "Open %%s";
+    EXPECT_STREQ(GetMLFormatString(sentence, sizeof sentence, sentence, "%s", "file"), "Ouvrir fichier");
+}
+
 TEST_F(KeyLookup, OtherSectionsAndBadArguments) {
     SetUpLanguage(3, "Open=Ouvrir\n", "[Menu]\nOpen=Ouvrir le menu\n");
     EXPECT_EQ(Lookup("Open", 64, "Menu"), "Ouvrir le menu");
@@ -143,14 +154,14 @@ TEST_F(KeyLookup, EditsOfTheLanguageFileShowAtTheNextCall) {
 TEST_F(KeyLookup, ObserverSeesEveryKey) {
     SetUpLanguage(3, "Open=Ouvrir\n");
     std::vector<std::string> seen;
-    qml::testing::SetLookupObserver(
-        [](const char* key, const char* section, void* context) {
+    quorvel::SetLookupObserver(
+        [](const char* key, const char* section, bool, void* context) {
             static_cast<std::vector<std::string>*>(context)->push_back(std::string(section) + ":" + key);
         },
         &seen);
     Lookup("Open");
     Lookup("Close", 16, "Menu");
-    qml::testing::SetLookupObserver(nullptr, nullptr);
+    quorvel::SetLookupObserver(nullptr, nullptr);
     Lookup("Ignored");
     EXPECT_EQ(seen, (std::vector<std::string>{"ProgramOutStr:Open", "Menu:Close"}));
 }

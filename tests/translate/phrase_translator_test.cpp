@@ -2,6 +2,7 @@
 // untranslated bytes are joined, with DeleteSpace off and on.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,7 @@ const Case kSentences[] = {
     {"a   b", {"a", "b"}, "<a>   <b>", "<a>  <b>"},
     {": \xC4\xE3", {""}, ": \xC4\xE3", ": \xC4\xE3"},
     {":  b", {"b"}, ":  <b>", ": <b>"},
+    {"Open. 5 , file", {"Open", "file"}, "<Open>. 5 , <file>", "<Open>. 5 ,<file>"},
     {"", {}, "", ""},
 };
 
@@ -190,7 +192,8 @@ TEST(DoubleByteRun, EndsAtTheFirstAsciiByteOfAPairOrAtTheEnd) {
         {"\x81\x81\x81\x81\x81 ", 6},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(qml::FindDoubleByteRunEnd(c.text) - c.text, c.end) << testing::PrintToString(c.text);
+        EXPECT_EQ(qml::FindDoubleByteRunEnd(c.text, c.text + std::strlen(c.text) + 1) - c.text, c.end)
+            << testing::PrintToString(c.text);
 }
 
 }  // namespace

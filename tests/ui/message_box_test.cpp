@@ -6,6 +6,7 @@
 #include <future>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "language/language_state.h"
@@ -44,7 +45,7 @@ HWND WaitShown(Recorder& recorder) {
 }
 
 std::atomic<int> g_ownerCalls{0};
-CWnd* g_ownerArgument = reinterpret_cast<CWnd*>(1);
+std::atomic<CWnd*> g_ownerArgument{reinterpret_cast<CWnd*>(1)};  // later tests show boxes on threads
 HWND g_owner = nullptr;
 HWND OwnerOf(CWnd* parent) {
     ++g_ownerCalls;
@@ -97,14 +98,14 @@ TEST_F(MessageBoxes, OwnerComesFromTheParentWindowCallback) {
     g_ownerCalls = 0;
     MsgBoxML(nullptr, "Warning", 0, "x");
     EXPECT_EQ(g_ownerCalls, 1);
-    EXPECT_EQ(g_ownerArgument, nullptr);
+    EXPECT_EQ(g_ownerArgument.load(), nullptr);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].owner, g_owner);
 
     CWnd parent(g_owner);
     MsgBoxML(&parent, "Warning", 0, "x");
     EXPECT_EQ(g_ownerCalls, 2);
-    EXPECT_EQ(g_ownerArgument, &parent);
+    EXPECT_EQ(g_ownerArgument.load(), &parent);
     // The owner stays: the callback cannot be taken back and later boxes ask it too.
 }
 
@@ -143,6 +144,42 @@ TEST_F(MessageBoxes, OkBoxClosesAtTheFirstWmClose) {
     ASSERT_NE(WaitShown(recorder), nullptr);
     EXPECT_EQ(CloseMsgBoxML(IDCANCEL), 1);
     EXPECT_EQ(first.get(), IDOK);
+}
+
+// Eight threads each show a box with a caption of its own, and a handler that runs while the
+// box is up closes a box with CloseMsgBoxML. Each close ends one box that is still shown, so
+// as many closes as boxes leave none open; WM_CLOSE ends a box with Cancel, and no button is
+// pressed on a box that has ended, so every result is IDCANCEL.
+TEST_F(MessageBoxes, ThreadsClosingBoxesOfTheirOwnLeaveNoneOpen) {
+    constexpr int kThreads = 8;
+    quorvel::SetMessageBoxPresenter([](const quorvel::MessageBoxRequest&) {
+        CloseMsgBoxML(IDNO);
+        return 0;
+    });
+    int orphaned = 0;
+    for (int run = 0; run < 200 && orphaned == 0; ++run) {
+        std::vector<std::future<int>> results;
+        std::atomic<int> ready{0};
+        for (int t = 0; t < kThreads; ++t)
+            results.push_back(std::async(std::launch::async, [t, &ready] {
+                ++ready;  // all start together
+                while (ready < kThreads) std::this_thread::yield();
+                return MsgBoxML(nullptr, ("Box " + std::to_string(t)).c_str(), MB_YESNOCANCEL, "x");
+            }));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        for (auto& result : results)
+            if (result.wait_until(deadline) != std::future_status::ready) ++orphaned;
+        // Boxes left open are destroyed, so that their threads end.
+        for (int t = 0; orphaned && t < kThreads; ++t)
+            while (HWND box =
+                       quorvel::FindWindowA("#32770", ("[Console] - Box " + std::to_string(t)).c_str()))
+                quorvel::DestroyWindow(box);
+        for (auto& result : results) {
+            const int answer = result.get();  // 0: destroyed above
+            EXPECT_TRUE(answer == IDCANCEL || (orphaned && answer == 0)) << "run " << run << ": " << answer;
+        }
+    }
+    EXPECT_EQ(orphaned, 0);
 }
 
 TEST_F(MessageBoxes, LongTranslatedCaptionIsCutAndStillFound) {

@@ -1,7 +1,10 @@
 // Real message boxes: shown by MsgBoxML, closed by CloseMsgBoxML from another thread.
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "foreign_window.h"
 #include "win32_fixture.h"
@@ -30,15 +33,21 @@ bool RunningOnWine() {
     return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
+// The shown message box of this process with the title, or null.
+HWND ShownBox(const std::string& title) {
+    HWND box = nullptr;
+    while ((box = ::FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(box, &process);
+        if (process == ::GetCurrentProcessId() && ::IsWindowVisible(box)) return box;
+    }
+    return nullptr;
+}
+
 // The open message box of this process with the title, waited for up to 30 seconds.
 HWND WaitForBox(const std::string& title) {
     for (int i = 0; i < 3000; ++i) {
-        HWND box = nullptr;
-        while ((box = ::FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(box, &process);
-            if (process == ::GetCurrentProcessId() && ::IsWindowVisible(box)) return box;
-        }
+        if (HWND box = ShownBox(title)) return box;
         ::Sleep(10);
     }
     return nullptr;
@@ -100,11 +109,61 @@ TEST_F(MessageBoxes, TheBoxShowsTheTranslatedTextAndBelongsToTheOwnerTheHostGive
     });
     const int result = MsgBoxML(nullptr, "Warning", MB_OK, "%s {full}", "Disk");
     closer.join();
-    if (!RunningOnWine()) EXPECT_EQ(result, IDOK);
+    if (!RunningOnWine()) {
+        EXPECT_EQ(result, IDOK);
+    }
     EXPECT_EQ(text, "Disque plein");
     EXPECT_EQ(boxOwner, owner);
     ::DestroyWindow(owner);
     owner = nullptr;  // the callback stays with the library: from now on it gives no owner
+}
+
+// Eight threads each show a box with a caption of its own, and once it is up each closes a
+// box with CloseMsgBoxML. Each close ends one box that is still shown, so as many closes as
+// boxes leave none open; WM_CLOSE ends a box with Cancel, and no button is pressed on a box
+// that has ended (hidden, but a window until its modal loop is over), so every result is
+// IDCANCEL.
+TEST_F(MessageBoxes, ThreadsClosingBoxesOfTheirOwnLeaveNoneOpen) {
+    constexpr int kThreads = 8;
+    int orphaned = 0;
+    for (int run = 0; run < 50 && orphaned == 0; ++run) {
+        std::atomic<int> results[kThreads];
+        std::atomic<int> finished{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            results[t] = -1;
+            threads.emplace_back([t, &results, &finished] {
+                const std::string caption = "Box " + std::to_string(t);
+                const std::string title = BoxTitle(caption.c_str());
+                std::atomic<bool> done{false};
+                std::thread closer([&] {
+                    // Once the box is up, or gone already (another thread's close ended it).
+                    while (!done && !ShownBox(title)) ::Sleep(5);
+                    CloseMsgBoxML(IDNO);
+                });
+                results[t] = MsgBoxML(nullptr, caption.c_str(), MB_YESNOCANCEL, "x");
+                done = true;
+                closer.join();
+                ++finished;
+            });
+        }
+        for (int wait = 0; wait < 2000 && finished < kThreads; ++wait) ::Sleep(5);
+        // Boxes left open are closed, so that their threads end.
+        for (int round = 0; finished < kThreads; ++round) {
+            if (round == 0) orphaned = kThreads - finished;
+            if (round == 200) {
+                std::fprintf(stderr, "boxes cannot be closed: giving up\n");
+                std::abort();  // the threads still use this frame: never return under them
+            }
+            for (int t = 0; t < kThreads; ++t)
+                if (HWND box = ShownBox(BoxTitle(("Box " + std::to_string(t)).c_str())))
+                    ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+            ::Sleep(50);
+        }
+        for (std::thread& thread : threads) thread.join();
+        for (int t = 0; t < kThreads; ++t) EXPECT_EQ(results[t], IDCANCEL) << "run " << run << " box " << t;
+    }
+    EXPECT_EQ(orphaned, 0);
 }
 
 // Another program's window with the remembered title is never touched, neither when no box

@@ -20,17 +20,28 @@ TEST(ModuleResources, TheCodeTablesAreResourcesOfTheDll) {
     ASSERT_NE(dll, nullptr);
     const WORD chinesePrc = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED);
     ASSERT_EQ(chinesePrc, 2052);
-    const std::string big5ToGb = Resource(dll, 11007, chinesePrc);
-    const std::string gbToBig5 = Resource(dll, 11008, chinesePrc);
-    EXPECT_EQ(big5ToGb.size(), 35908u);
-    EXPECT_EQ(gbToBig5.size(), 16544u);
-    // Byte for byte the committed tables.
-    EXPECT_TRUE(big5ToGb == qml_test::ReadFile(QML_SOURCE_DIR "/chinese/tables/big5_to_gb.bin"));
-    EXPECT_TRUE(gbToBig5 == qml_test::ReadFile(QML_SOURCE_DIR "/chinese/tables/gb_to_big5.bin"));
+    struct Table {
+        WORD id;
+        const char* file;
+        size_t size;
+    };
+    const Table tables[] = {
+        {11007, "big5_to_gb.bin", 35908},
+        {11008, "gb_to_big5.bin", 16544},
+        {11009, "big5_to_cp936.bin", 35908},
+        {11010, "cp936_to_big5.bin", 48132},
+    };
+    for (const Table& table : tables) {
+        const std::string data = Resource(dll, table.id, chinesePrc);
+        EXPECT_EQ(data.size(), table.size) << table.id;
+        // Byte for byte the committed tables.
+        EXPECT_TRUE(data == qml_test::ReadFile(std::string(QML_SOURCE_DIR "/chinese/tables/") + table.file))
+            << table.id;
+    }
     // FindResourceA without a language finds them too; the program itself carries none.
     EXPECT_NE(::FindResourceA(dll, MAKEINTRESOURCEA(11007), MAKEINTRESOURCEA(10)), nullptr);
     EXPECT_EQ(::FindResourceA(nullptr, MAKEINTRESOURCEA(11007), MAKEINTRESOURCEA(10)), nullptr);
-    EXPECT_EQ(::FindResourceA(dll, MAKEINTRESOURCEA(11009), MAKEINTRESOURCEA(10)), nullptr);
+    EXPECT_EQ(::FindResourceA(dll, MAKEINTRESOURCEA(11011), MAKEINTRESOURCEA(10)), nullptr);
 }
 
 TEST(ModuleResources, TheConverterFindsThemThroughTheModuleHandle) {

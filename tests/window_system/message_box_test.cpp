@@ -64,7 +64,9 @@ TEST_F(MessageBox, CloseRequestClosesOnlyBoxesWithCancelOrJustOk) {
         bool stayedOpen = false;
         quorvel::SetMessageBoxPresenter([&](const quorvel::MessageBoxRequest& request) {
             EXPECT_EQ(quorvel::SendMessageA(request.box, WM_CLOSE, 0, 0), 0);
-            stayedOpen = quorvel::IsWindow(request.box) != FALSE;
+            // A box that ended is hidden but stays a window until MessageBoxA returns.
+            EXPECT_TRUE(quorvel::IsWindow(request.box));
+            stayedOpen = quorvel::IsWindowVisible(request.box) != FALSE;
             // A box that ignores the request is closed with its first button.
             if (stayedOpen)
                 quorvel::SendMessageA(request.box, WM_COMMAND, static_cast<WPARAM>(request.buttons[0]), 0);
@@ -81,13 +83,15 @@ TEST_F(MessageBox, CommandClosesOnlyWithOneOfTheBoxButtons) {
     quorvel::SetMessageBoxPresenter([&](const quorvel::MessageBoxRequest& request) {
         for (int foreign : {0, IDOK, IDCANCEL, IDRETRY, 0x10000 | IDOK})
             quorvel::SendMessageA(request.box, WM_COMMAND, static_cast<WPARAM>(foreign), 0);
-        survivedForeignIds = quorvel::IsWindow(request.box) != FALSE;
-        // The high word of wParam is the notification code; the low word is the id.
+        survivedForeignIds = quorvel::IsWindowVisible(request.box) != FALSE;
+        // The high word of wParam is the notification code; the low word is the id. As with a
+        // dialog, a button pressed after the box ended, before MessageBoxA returns, replaces
+        // the result.
         quorvel::SendMessageA(request.box, WM_COMMAND, static_cast<WPARAM>(IDNO), 0);
         quorvel::SendMessageA(request.box, WM_COMMAND, static_cast<WPARAM>(IDYES), 0);
         return 0;
     });
-    EXPECT_EQ(quorvel::MessageBoxA(nullptr, "Text", "Command", MB_YESNO), IDNO);
+    EXPECT_EQ(quorvel::MessageBoxA(nullptr, "Text", "Command", MB_YESNO), IDYES);
     EXPECT_TRUE(survivedForeignIds);
 }
 

@@ -1,9 +1,10 @@
 // Builds the converter's code tables and the code-page-936 character mappings from the ICU
-// code pages windows-950-2000 and windows-936-2000 and the transforms Hant-Hans / Hans-Hant.
+// code pages windows-950-2000 and windows-936-2000, OpenCC's Simplified-to-Taiwan character
+// data and the ICU transforms Hans-Hant / Hant-Hans.
 //
-//   qml_table_generator ROOT
+//   qml_table_generator ROOT [OPENCC_DICTIONARY_DIR]
 //
-// writes ROOT/chinese/tables/{big5_to_gb,gb_to_big5}.bin and
+// writes ROOT/chinese/tables/{big5_to_gb,gb_to_big5,big5_to_cp936,cp936_to_big5}.bin and
 // ROOT/platform/posix/data/{cp936_to_traditional,cp936_to_simplified}.bin, creating the folders.
 #include <cstdio>
 #include <exception>
@@ -27,19 +28,23 @@ void WriteTable(const std::filesystem::path& path, const std::vector<unsigned ch
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s ROOT\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s ROOT [OPENCC_DICTIONARY_DIR]\n", argv[0]);
         return 2;
     }
     try {
         const std::filesystem::path root(argv[1]);
-        qml_tools::Sources sources;
-        WriteTable(root / "chinese/tables/big5_to_gb.bin", qml_tools::BuildBig5ToGbTable(sources));
+        const qml_tools::Sources sources(argc == 3 ? argv[2] : QML_OPENCC_DATA_DIR);
+        const std::vector<unsigned char> big5ToGb = qml_tools::BuildBig5ToGbTable(sources);
+        const std::vector<unsigned char> traditional = qml_tools::BuildCp936ToTraditional(sources);
+        WriteTable(root / "chinese/tables/big5_to_gb.bin", big5ToGb);
         WriteTable(root / "chinese/tables/gb_to_big5.bin", qml_tools::BuildGbToBig5Table(sources));
-        WriteTable(root / "platform/posix/data/cp936_to_traditional.bin",
-                   qml_tools::BuildCp936Mapping(sources, sources.toTraditional));
+        WriteTable(root / "chinese/tables/big5_to_cp936.bin",
+                   qml_tools::BuildBig5ToCp936Table(sources, big5ToGb, traditional));
+        WriteTable(root / "chinese/tables/cp936_to_big5.bin", qml_tools::BuildCp936ToBig5Table(sources));
+        WriteTable(root / "platform/posix/data/cp936_to_traditional.bin", traditional);
         WriteTable(root / "platform/posix/data/cp936_to_simplified.bin",
-                   qml_tools::BuildCp936Mapping(sources, sources.toSimplified));
+                   qml_tools::BuildCp936ToSimplified(sources));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qml_table_generator: %s\n", error.what());
         return 1;

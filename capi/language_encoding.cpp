@@ -1,0 +1,52 @@
+#include "capi/language_encoding.h"
+
+#include <cstdlib>
+
+#include "capi/utf8_text.h"
+#include "language/catalogue.h"
+#include "language/language_state.h"
+#include "platform/codepage.h"
+#include "platform/os.h"
+
+namespace qml::capi {
+
+namespace {
+
+constexpr unsigned kBig5CodePage = 950;
+constexpr unsigned kGbCodePage = 936;
+constexpr unsigned kDefaultCodePage = 1252;
+
+unsigned DeclaredCodePage() {
+    const char* file = State().languageFile;
+    if (file[0] == '\0') return 0;
+    char value[64] = {};
+    os::GetPrivateProfileStringA(kLngparaSection, "CodePage", "", value, sizeof value - 1, file);
+    const long number = std::strtol(value, nullptr, 10);
+    return number > 0 && number <= 65535 ? static_cast<unsigned>(number) : 0;
+}
+
+}  // namespace
+
+unsigned LanguageCodePage() {
+    const int type = State().languageType;
+    if (type == LANGUAGE_TYPE_BIG5) return kBig5CodePage;
+    if (type == LANGUAGE_TYPE_GB) return kGbCodePage;
+    const unsigned declared = DeclaredCodePage();
+    return declared != 0 && os::IsCodePageSupported(declared) ? declared : kDefaultCodePage;
+}
+
+std::string LanguageEncoding::FromUtf8(const char* utf8) const {
+    std::string text;
+    const std::string valid = ValidUtf8(utf8);
+    // The default code page is there on every system; a language's own was checked.
+    if (!os::Utf8ToCodePage(m_codePage, valid, text)) os::Utf8ToCodePage(kDefaultCodePage, valid, text);
+    return text;
+}
+
+std::string LanguageEncoding::ToUtf8(std::string_view text) const {
+    std::string utf8;
+    if (!os::CodePageToUtf8(m_codePage, text, utf8)) os::CodePageToUtf8(kDefaultCodePage, text, utf8);
+    return utf8;
+}
+
+}  // namespace qml::capi

@@ -1,0 +1,88 @@
+#include "ui/shown_boxes.h"
+
+#include <cstring>
+#include <mutex>
+
+#include "platform/os.h"
+#include "platform/permanent_lock.h"
+
+namespace qml::ui {
+
+namespace {
+
+os::PermanentLock g_lock;
+ShownBox* g_newestShown = nullptr;
+BoxClaim* g_claims = nullptr;
+
+}  // namespace
+
+ShownBox::ShownBox(const char* caption) {
+    std::strncpy(m_caption, caption ? caption : "", kCaptionSize - 1);
+    std::lock_guard<os::PermanentLock> hold(g_lock);
+    m_older = g_newestShown;
+    if (m_older) m_older->m_newer = this;
+    g_newestShown = this;
+}
+
+ShownBox::~ShownBox() {
+    std::lock_guard<os::PermanentLock> hold(g_lock);
+    if (m_newer)
+        m_newer->m_older = m_older;
+    else
+        g_newestShown = m_older;
+    if (m_older) m_older->m_newer = m_newer;
+}
+
+std::vector<std::string> ShownCaptions() {
+    std::vector<std::string> captions;
+    std::lock_guard<os::PermanentLock> hold(g_lock);
+    for (const ShownBox* box = g_newestShown; box; box = box->m_older) captions.emplace_back(box->m_caption);
+    return captions;
+}
+
+HWND BoxClaim::Claim() {
+    // The window system is asked with no lock of ours held: a box's own thread may be in
+    // here too, from a handler that runs while its box is up.
+    for (;;) {
+        Release();
+        HWND candidate = nullptr;
+        for (const std::string& caption : ShownCaptions()) {
+            for (HWND box : os::FindOwnShownWindows(caption.c_str())) {
+                if (TryClaim(box)) {
+                    candidate = box;
+                    break;
+                }
+            }
+            if (candidate) break;
+        }
+        if (!candidate) return nullptr;
+        // A box that ended between the search and the claim is no longer ours to close.
+        if (os::IsWindowVisible(candidate)) return candidate;
+    }
+}
+
+bool BoxClaim::TryClaim(HWND box) {
+    std::lock_guard<os::PermanentLock> hold(g_lock);
+    for (const BoxClaim* other = g_claims; other; other = other->m_next)
+        if (other->m_box == box) return false;
+    m_box = box;
+    m_next = g_claims;
+    if (m_next) m_next->m_previous = this;
+    m_previous = nullptr;
+    g_claims = this;
+    return true;
+}
+
+void BoxClaim::Release() {
+    if (!m_box) return;
+    std::lock_guard<os::PermanentLock> hold(g_lock);
+    if (m_previous)
+        m_previous->m_next = m_next;
+    else
+        g_claims = m_next;
+    if (m_next) m_next->m_previous = m_previous;
+    m_box = nullptr;
+    m_next = m_previous = nullptr;
+}
+
+}  // namespace qml::ui
