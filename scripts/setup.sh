@@ -4,8 +4,9 @@ set -euo pipefail
 
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+# libx11-dev, libncurses-dev and libjpeg-dev: headers that a host test includes before the library's.
 for pkg in cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev gettext libicu-dev icu-devtools \
-  opencc libopencc-dev; do
+  opencc libopencc-dev libx11-dev libncurses-dev libjpeg-dev; do
   have_pkg "$pkg" || need+=("$pkg")
 done
 for pkg in "$@"; do

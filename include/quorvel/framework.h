@@ -1,6 +1,10 @@
 // The framework types that the interface names: a string, an array of strings and window
 // objects for handles. They carry the members that the library and ordinary host code use,
 // under their usual names, over std::string and the Win32 window calls.
+//
+// They live in namespace quorvel and are brought into the global namespace as wintypes.h
+// describes: not with QML_NO_GLOBAL_NAMES, nor where a framework header of the same names came
+// first.
 #pragma once
 
 #include <cstdarg>
@@ -11,6 +15,8 @@
 #include "quorvel/export.h"
 #include "quorvel/wintypes.h"
 
+namespace quorvel {
+
 // A value-type narrow string. Texts are bytes in the ANSI code page; a byte of 0x80 or above
 // starts a double-byte character together with the next byte.
 class QML_API CString {
@@ -18,7 +24,7 @@ class QML_API CString {
     CString() = default;
     CString(const char* text) : m_str(text ? text : "") {}  // NOLINT: implicit like the original
     CString(const char* text, int length);
-    CString(const std::string& text) : m_str(text) {}  // NOLINT
+    CString(const std::string& text) : m_str(text) {}                 // NOLINT
     CString(std::string&& text) noexcept : m_str(std::move(text)) {}  // NOLINT: takes the buffer over
     CString(char ch, int repeat = 1);
 
@@ -34,17 +40,9 @@ class QML_API CString {
     void SetAt(int index, char ch) { m_str.at(static_cast<size_t>(index)) = ch; }
 
     // printf-style formatting; the whole result is kept, whatever its length.
-    void Format(const char* format, ...)
-#if defined(__GNUC__)
-        __attribute__((format(printf, 2, 3)))
-#endif
-        ;
-    void FormatV(const char* format, va_list args);
-    void AppendFormat(const char* format, ...)
-#if defined(__GNUC__)
-        __attribute__((format(printf, 2, 3)))
-#endif
-        ;
+    void Format(const char* format, ...) QML_PRINTF_FORMAT(2, 3);
+    void FormatV(const char* format, va_list args) QML_PRINTF_FORMAT(2, 0);
+    void AppendFormat(const char* format, ...) QML_PRINTF_FORMAT(2, 3);
 
     // White space is blank, tab, CR, LF, vertical tab and form feed.
     CString& Trim();
@@ -92,39 +90,17 @@ class QML_API CString {
         return *this;
     }
 
-    friend CString operator+(const CString& a, const CString& b) {
-        return CString(a.m_str + b.m_str);
-    }
-    friend CString operator+(const CString& a, const char* b) {
-        return CString(a.m_str + (b ? b : ""));
-    }
-    friend CString operator+(const char* a, const CString& b) {
-        return CString((a ? a : "") + b.m_str);
-    }
-    friend CString operator+(const CString& a, char b) {
-        return CString(a.m_str + b);
-    }
-    friend bool operator==(const CString& a, const CString& b) {
-        return a.m_str == b.m_str;
-    }
-    friend bool operator==(const CString& a, const char* b) {
-        return a.m_str == (b ? b : "");
-    }
-    friend bool operator==(const char* a, const CString& b) {
-        return b == a;
-    }
-    friend bool operator!=(const CString& a, const CString& b) {
-        return !(a == b);
-    }
-    friend bool operator!=(const CString& a, const char* b) {
-        return !(a == b);
-    }
-    friend bool operator!=(const char* a, const CString& b) {
-        return !(b == a);
-    }
-    friend bool operator<(const CString& a, const CString& b) {
-        return a.m_str < b.m_str;
-    }
+    friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
+    friend CString operator+(const CString& a, const char* b) { return CString(a.m_str + (b ? b : "")); }
+    friend CString operator+(const char* a, const CString& b) { return CString((a ? a : "") + b.m_str); }
+    friend CString operator+(const CString& a, char b) { return CString(a.m_str + b); }
+    friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
+    friend bool operator==(const CString& a, const char* b) { return a.m_str == (b ? b : ""); }
+    friend bool operator==(const char* a, const CString& b) { return b == a; }
+    friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
+    friend bool operator!=(const CString& a, const char* b) { return !(a == b); }
+    friend bool operator!=(const char* a, const CString& b) { return !(b == a); }
+    friend bool operator<(const CString& a, const CString& b) { return a.m_str < b.m_str; }
 
   private:
     std::string m_str;
@@ -172,10 +148,32 @@ class QML_API CWnd {
     // null for a null handle.
     static CWnd* FromHandle(HWND window);
 
+#if defined(_WIN32)
+    // <windows.h> makes these names macros for the ...A names, or for the ...W names in a host
+    // built with UNICODE. The library exports the ...A members; the others forward to them, so
+    // that a host links whichever way it was built. The texts stay narrow either way.
+    void GetWindowTextA(CString& text) const;
+    int GetWindowTextA(char* buffer, int maxCount) const;
+    int GetWindowTextLengthA() const;
+    void SetWindowTextA(const char* text);
+    void GetWindowTextW(CString& text) const {
+        GetWindowTextA(text);
+    }
+    int GetWindowTextW(char* buffer, int maxCount) const {
+        return GetWindowTextA(buffer, maxCount);
+    }
+    int GetWindowTextLengthW() const {
+        return GetWindowTextLengthA();
+    }
+    void SetWindowTextW(const char* text) {
+        SetWindowTextA(text);
+    }
+#else
     void GetWindowText(CString& text) const;
     int GetWindowText(char* buffer, int maxCount) const;
     int GetWindowTextLength() const;
     void SetWindowText(const char* text);
+#endif
 };
 
 // A combo box over its window handle.
@@ -195,3 +193,19 @@ class QML_API CComboBox : public CWnd {
     int DeleteString(unsigned int index);
     void ResetContent();
 };
+
+}  // namespace quorvel
+
+#if !defined(QML_NO_GLOBAL_NAMES) || defined(QML_BUILDING_LIBRARY)
+// The include guards of a framework's own headers of these names.
+#if !defined(__AFX_H__) && !defined(__ATLSTR_H__)
+using quorvel::CString;
+#endif
+#if !defined(__AFX_H__) && !defined(__AFXCOLL_H__)
+using quorvel::CStringArray;
+#endif
+#if !defined(__AFXWIN_H__)
+using quorvel::CComboBox;
+using quorvel::CWnd;
+#endif
+#endif

@@ -5,7 +5,9 @@
 // against. Buffers follow one contract throughout: the caller passes a buffer and its size in
 // bytes; the library writes at most size - 1 bytes and a terminating NUL, cuts overlong text
 // silently and returns the buffer. A size below 1 or a null buffer makes a function write
-// nothing. Texts are narrow strings in the system's ANSI code page.
+// nothing. Texts are narrow strings in the system's ANSI code page. The framework and Win32
+// types of the signatures are the library's own, in namespace quorvel (see wintypes.h for the
+// global names); the printf-like functions carry the compiler's format attribute.
 #pragma once
 
 #include <cstdarg>
@@ -33,7 +35,7 @@ enum _enum_language_type : int {
 typedef void (*MLLogCallback)(unsigned int level, char* format, ...);
 
 // The host's owner-window provider for message boxes.
-typedef HWND (*MLParentWndCallback)(CWnd* parent);
+typedef quorvel::HWND (*MLParentWndCallback)(quorvel::CWnd* parent);
 
 // ---- Language set-up --------------------------------------------------------------------
 
@@ -58,10 +60,10 @@ QML_API char* GetLanguageTypeEngName(char* buffer, int size);
 
 // Every listed language's caption followed by LF, into buffer (when non-null and size > 0)
 // and appended to list (when non-null). Returns buffer when it was filled, else list.
-QML_API void* GetAllLanguageTypeDesc(char* buffer, int size, CStringArray* list);
+QML_API void* GetAllLanguageTypeDesc(char* buffer, int size, quorvel::CStringArray* list);
 QML_API char* GetLanguageTypeDescByType(int languageType, char* buffer, int size);
-QML_API void AddLanguageTypeToCombo(CComboBox& comboBox, int& selectIndex);
-QML_API CString GetHelpHtmlPath(const char* helpRoot, const char* pageName);
+QML_API void AddLanguageTypeToCombo(quorvel::CComboBox& comboBox, int& selectIndex);
+QML_API quorvel::CString GetHelpHtmlPath(const char* helpRoot, const char* pageName);
 
 // ---- Translation ------------------------------------------------------------------------
 
@@ -70,17 +72,21 @@ QML_API CString GetHelpHtmlPath(const char* helpRoot, const char* pageName);
 QML_API char* GetMultiLanguageText(const char* key, char* buffer, int size, const char* section);
 
 // Formats a sentence and translates it word by word and {braced phrase} by phrase.
-QML_API char* GetMultiLngText_ByAutoPart(char* buffer, int size, const char* format, ...);
-QML_API char* GetMultiLngText_ByAutoPartV(char* buffer, int size, const char* format, va_list args);
+QML_API char* GetMultiLngText_ByAutoPart(char* buffer, int size, const char* format, ...)
+    QML_PRINTF_FORMAT(3, 4);
+QML_API char* GetMultiLngText_ByAutoPartV(char* buffer, int size, const char* format, va_list args)
+    QML_PRINTF_FORMAT(3, 0);
 
 // Translates a UI caption, keeping its accelerator, ellipsis and tab shortcut text.
 QML_API char* GetMultiLngTextForUI(const char* caption, char* buffer, int size);
 
 // Translates a template holding one doubled conversion ("%%s") and fills it with the
-// translated argument text.
-QML_API char* GetMLFormatString(char* buffer, int size, const char* templateText, const char* argFormat, ...);
+// translated argument text, which argFormat makes of the arguments (argFormat is their format,
+// not the template).
+QML_API char* GetMLFormatString(char* buffer, int size, const char* templateText, const char* argFormat, ...)
+    QML_PRINTF_FORMAT(4, 5);
 QML_API char* GetMLFormatStringV(char* buffer, int size, const char* templateText, const char* argFormat,
-                                 va_list args);
+                                 va_list args) QML_PRINTF_FORMAT(4, 0);
 // Translates a template holding one doubled integer conversion ("%%d", "%%lu") and fills it.
 QML_API char* GetMLFormatString(char* buffer, int size, const char* templateText, unsigned long value);
 // Compares the translations of two texts (null is empty).
@@ -89,41 +95,42 @@ QML_API int StrcmpML(const char* first, const char* second, int ignoreCase);
 QML_API int GetConstIndexByDescCpt(const char** descriptions, int count, const char* text, int* notFound,
                                    int compareUntranslated);
 // The translated description at index atoi(number), or the translation of "Error".
-QML_API CString GetConstSignificativeDesc(const char* number, const char** descriptions, int count);
+QML_API quorvel::CString GetConstSignificativeDesc(const char* number, const char** descriptions, int count);
 
 // ---- Windows ----------------------------------------------------------------------------
 
 // Translates a window's text and those of all its descendants, data controls excepted.
-QML_API void UpdateWndLanguage(CWnd* window);
+QML_API void UpdateWndLanguage(quorvel::CWnd* window);
 // Replaces every item of a combo box by its translation, in place.
-QML_API void ComboBoxTanslate(CComboBox& comboBox);
+QML_API void ComboBoxTanslate(quorvel::CComboBox& comboBox);
 // Shows a translated message box captioned "[<application>] - <caption>" and returns the id
 // of the button that closed it. At most one such box is open at a time.
-QML_API int MsgBoxML(CWnd* parent, const char* caption, unsigned int style, const char* format, ...);
-QML_API int MsgBoxMLV(CWnd* parent, const char* caption, unsigned int style, const char* format,
-                      va_list args);
+QML_API int MsgBoxML(quorvel::CWnd* parent, const char* caption, unsigned int style, const char* format, ...)
+    QML_PRINTF_FORMAT(4, 5);
+QML_API int MsgBoxMLV(quorvel::CWnd* parent, const char* caption, unsigned int style, const char* format,
+                      va_list args) QML_PRINTF_FORMAT(4, 0);
 // Closes the box shown last by MsgBoxML, pressing the button id if it survives WM_CLOSE.
 QML_API int CloseMsgBoxML(int buttonId);
 
 // ---- Log relay and diagnostics ----------------------------------------------------------
 
-QML_API void Log(unsigned int level, const char* format, ...);
-QML_API void LogV(unsigned int level, const char* format, va_list args);
-QML_API void LogML(unsigned int level, const char* format, ...);
-QML_API void LogMLV(unsigned int level, const char* format, va_list args);
+QML_API void Log(unsigned int level, const char* format, ...) QML_PRINTF_FORMAT(2, 3);
+QML_API void LogV(unsigned int level, const char* format, va_list args) QML_PRINTF_FORMAT(2, 0);
+QML_API void LogML(unsigned int level, const char* format, ...) QML_PRINTF_FORMAT(2, 3);
+QML_API void LogMLV(unsigned int level, const char* format, va_list args) QML_PRINTF_FORMAT(2, 0);
 QML_API int OutNewObjectFailed(const char* objectName);
 QML_API int OutInitObjectResult(const char* objectName, int result);
 QML_API void OutUninitObjectFinished(const char* objectName);
 QML_API int OutCreateKernelObjectFailed(const char* kernelObjectName);
-QML_API int OutLastError(const char* format, ...);
-QML_API int OutLastErrorV(const char* format, va_list args);
+QML_API int OutLastError(const char* format, ...) QML_PRINTF_FORMAT(1, 2);
+QML_API int OutLastErrorV(const char* format, va_list args) QML_PRINTF_FORMAT(1, 0);
 QML_API int OutNeedEndSystem(const char* reason);
 
 // ---- Chinese code conversion ------------------------------------------------------------
 
 // Converts a text: trims it, converts it when the conversion is on (direction: 0 automatic,
 // 1 Big5 to GB, 2 GB to Big5) and gives it back its trailing line breaks.
-QML_API CString GBAndBig5Convert(const char* text, char direction);
+QML_API quorvel::CString GBAndBig5Convert(const char* text, char direction);
 
 namespace qml {
 class ConverterAccess;  // the library's own way in, for GBAndBig5Convert
@@ -140,7 +147,7 @@ class QML_API CGBAndBig5 {
 
     // direction: 1 Big5 to GB, 2 GB to Big5, anything else automatic. Always returns 1.
     int Translate(const char* text, char direction);
-    CString GetText();
+    quorvel::CString GetText();
     int GetTextLength();
     long GetLineNumber();
 
@@ -148,6 +155,8 @@ class QML_API CGBAndBig5 {
     static void DeleteInstance();
 
   private:
+    using HGLOBAL = quorvel::HGLOBAL;
+
     // The lines of the text, one after the other in a single buffer, and where each ends.
     class LineArray {
       public:
@@ -222,11 +231,11 @@ class QML_API CGBAndBig5 {
 // The code type of a text: 0 Big5, 1 GB, 2 English, 3 other; 3 when no system code type is set.
 QML_API _enum_language_type CalcStringCodeType(const char* text, int* count);
 // On a GB system, the text with traditional characters mapped to simplified ones.
-QML_API CString LCMapString_Auto(const char* text);
+QML_API quorvel::CString LCMapString_Auto(const char* text);
 // Stores the two host-owned settings: the system code type and the conversion switch.
 QML_API void SetGBAndBig5_Para(_enum_language_type* systemCodeType, int* conversionSwitch);
-QML_API CString Big2Gb(CString text);
-QML_API CString Gb2Big(CString text);
+QML_API quorvel::CString Big2Gb(quorvel::CString text);
+QML_API quorvel::CString Gb2Big(quorvel::CString text);
 
 // Sets window texts through the conversion and reads back what the host set.
 class QML_API CGBAndBig5WndText {
@@ -234,17 +243,17 @@ class QML_API CGBAndBig5WndText {
     CGBAndBig5WndText();
     virtual ~CGBAndBig5WndText();
 
-    void SetWindowTextA(HWND window, const char* text);
-    void GetWindowTextA(HWND window, CString& text);
-    int GetWindowTextA(HWND window, char* buffer, int size);
+    void SetWindowTextA(quorvel::HWND window, const char* text);
+    void GetWindowTextA(quorvel::HWND window, quorvel::CString& text);
+    int GetWindowTextA(quorvel::HWND window, char* buffer, int size);
 
   private:
     struct Entry {
-        HWND hWnd;
-        CString strUnconverted;
-        CString strConverted;
+        quorvel::HWND hWnd;
+        quorvel::CString strUnconverted;
+        quorvel::CString strConverted;
     };
-    int Find(HWND window);
+    int Find(quorvel::HWND window);
 
     std::vector<Entry> m_arrWndText;
 };

@@ -41,9 +41,9 @@ struct Library {
         handle = dlopen(QML_SHARED_LIBRARY, RTLD_NOW | RTLD_LOCAL);
         if (!handle) return false;
         Resolve(setApplicationName, "_ZN7quorvel18SetApplicationNameEPKc");
-        Resolve(setUp, "_Z22Set_MultiLanguage_ParaPKciPFvjPczEPFP6HWND__P4CWndE");
+        Resolve(setUp, "_Z22Set_MultiLanguage_ParaPKciPFvjPczEPFP6HWND__PN7quorvel4CWndEE");
         Resolve(lookup, "_Z20GetMultiLanguageTextPKcPciS0_");
-        Resolve(msgBox, "_Z8MsgBoxMLP4CWndPKcjS2_z");
+        Resolve(msgBox, "_Z8MsgBoxMLPN7quorvel4CWndEPKcjS3_z");
         Resolve(closeMsgBox, "_Z13CloseMsgBoxMLi");
         Resolve(installerLanguage, "_Z19GetNISILanguageTypePKcPi");
         return setApplicationName && setUp && lookup && msgBox && closeMsgBox && installerLanguage;

@@ -29,7 +29,7 @@ void LoadUseFree(const std::string& copy, const std::string& languageDir) {
     HMODULE dll = ::LoadLibraryA(copy.c_str());
     ASSERT_NE(dll, nullptr);
     auto setUp = Export<int (*)(const char*, int, void*, void*)>(
-        dll, "_Z22Set_MultiLanguage_ParaPKciPFvjPczEPFP6HWND__P4CWndE");
+        dll, "_Z22Set_MultiLanguage_ParaPKciPFvjPczEPFP6HWND__PN7quorvel4CWndEE");
     auto lookup =
         Export<char* (*)(const char*, char*, int, const char*)>(dll, "_Z20GetMultiLanguageTextPKcPciS0_");
     auto setName = Export<void (*)(const char*)>(dll, "_ZN7quorvel18SetApplicationNameEPKc");
