@@ -54,6 +54,38 @@ std::vector<CString> LanguageCaptions() {
     return captions;
 }
 
+char* FillCaptionLine(int languageType, char* buffer, int size) {
+    if (!buffer || size < 1) return buffer;
+    os::ProfileCallScope scope;
+
+    CString text;
+    CString englishName = EnglishNameOf(languageType);
+    if (!englishName.IsEmpty()) text = CaptionOf(englishName) + "\n";
+    if (text.IsEmpty()) text = "English\n";
+    CopyCut(text, buffer, size);
+    return buffer;
+}
+
+void AddCaptionsToCombo(HWND comboBox, int selectIndex) {
+    for (const CString& entry : LanguageCaptions()) {
+        if (entry.IsEmpty()) continue;
+        os::SendMessageA(comboBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.GetString()));
+    }
+    os::SendMessageA(comboBox, CB_SETCURSEL, static_cast<WPARAM>(selectIndex), 0);
+}
+
+CString HelpHtmlPath(const char* helpRoot, const char* pageName) {
+    CString englishName = CurrentEnglishName();
+    if (!pageName) pageName = "";
+
+    CString path;
+    if (helpRoot && *helpRoot)
+        path.Format("%sWWWROOT\\Help_%s\\%s", helpRoot, englishName.GetString(), pageName);
+    else
+        path.Format("Help_%s/%s", englishName.GetString(), pageName);
+    return path;
+}
+
 }  // namespace qml
 
 void* GetAllLanguageTypeDesc(char* buffer, int size, CStringArray* list) {
@@ -73,35 +105,13 @@ void* GetAllLanguageTypeDesc(char* buffer, int size, CStringArray* list) {
 }
 
 char* GetLanguageTypeDescByType(int languageType, char* buffer, int size) {
-    using namespace qml;
-    if (!buffer || size < 1) return buffer;
-    os::ProfileCallScope scope;
-
-    CString text;
-    CString englishName = EnglishNameOf(languageType);
-    if (!englishName.IsEmpty()) text = CaptionOf(englishName) + "\n";
-    if (text.IsEmpty()) text = "English\n";
-    CopyCut(text, buffer, size);
-    return buffer;
+    return qml::FillCaptionLine(languageType, buffer, size);
 }
 
 void AddLanguageTypeToCombo(CComboBox& comboBox, int& selectIndex) {
-    for (const CString& entry : qml::LanguageCaptions()) {
-        if (entry.IsEmpty()) continue;
-        qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(entry.GetString()));
-    }
-    qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_SETCURSEL, static_cast<WPARAM>(selectIndex), 0);
+    qml::AddCaptionsToCombo(comboBox.GetSafeHwnd(), selectIndex);
 }
 
 CString GetHelpHtmlPath(const char* helpRoot, const char* pageName) {
-    CString englishName = qml::CurrentEnglishName();
-    if (!pageName) pageName = "";
-
-    CString path;
-    if (helpRoot && *helpRoot)
-        path.Format("%sWWWROOT\\Help_%s\\%s", helpRoot, englishName.GetString(), pageName);
-    else
-        path.Format("Help_%s/%s", englishName.GetString(), pageName);
-    return path;
+    return qml::HelpHtmlPath(helpRoot, pageName);
 }

@@ -21,10 +21,7 @@ CString CurrentEnglishName() {
     return n > 0 ? CString(name) : CString(kEnglishName);
 }
 
-}  // namespace qml
-
-char* GetLanguageTypeEngName(char* buffer, int size) {
-    using namespace qml;
+char* FillEnglishName(char* buffer, int size) {
     if (!buffer || size < 1) return buffer;
 
     CString key;
@@ -36,4 +33,10 @@ char* GetLanguageTypeEngName(char* buffer, int size) {
         buffer[size - 1] = '\0';
     }
     return buffer;
+}
+
+}  // namespace qml
+
+char* GetLanguageTypeEngName(char* buffer, int size) {
+    return qml::FillEnglishName(buffer, size);
 }

@@ -100,7 +100,7 @@ std::string CreateLanguageFile(const char* path) {
 std::string BindLanguageFile() {
     LanguageState& state = State();
     char englishName[1024] = {};
-    GetLanguageTypeEngName(englishName, sizeof englishName);
+    FillEnglishName(englishName, sizeof englishName);
     if (!IsPlainFileName(englishName)) {
         state.languageFile[0] = '\0';
         return "Language name [ " + Printable(englishName) +
