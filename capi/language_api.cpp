@@ -2,7 +2,7 @@
 #include <string>
 
 #include "capi/host_callbacks.h"
-#include "capi/language_encoding.h"
+#include "language/language_encoding.h"
 #include "capi/sized_result.h"
 #include "capi/utf8_text.h"
 #include "language/catalogue.h"
@@ -60,7 +60,7 @@ const char* qml_GetCurLngFileDir(void) {
 
 int qml_GetLanguageCodePage(void) {
     qml::os::ProfileCallScope scope;
-    return static_cast<int>(qml::capi::LanguageCodePage());
+    return static_cast<int>(qml::LanguageCodePage());
 }
 
 char* qml_GetLanguageTypeEngName(char* buffer, int size) {
@@ -74,7 +74,7 @@ size_t qml_GetAllLanguageTypeDesc(char* buffer, size_t size) {
 size_t qml_GetAllLanguageTypeDesc_utf8(char* buffer, size_t size) {
     using namespace qml::capi;
     qml::os::ProfileCallScope scope;
-    return WriteSizedUtf8Result(LanguageEncoding().ToUtf8(AllCaptions()), buffer, size);
+    return WriteSizedUtf8Result(qml::LanguageEncoding().ToUtf8(AllCaptions()), buffer, size);
 }
 
 char* qml_GetLanguageTypeDescByType(int languageType, char* buffer, int size) {
@@ -86,7 +86,7 @@ size_t qml_GetLanguageTypeDescByType_utf8(int languageType, char* buffer, size_t
     qml::os::ProfileCallScope scope;
     char caption[kTextSize] = {};
     qml::FillCaptionLine(languageType, caption, kTextSize);
-    return WriteSizedUtf8Result(LanguageEncoding().ToUtf8(caption), buffer, size);
+    return WriteSizedUtf8Result(qml::LanguageEncoding().ToUtf8(caption), buffer, size);
 }
 
 void qml_AddLanguageTypeToCombo(qml_hwnd comboBox, int selectIndex) {
