@@ -3,8 +3,9 @@
 
 #include "capi/sized_result.h"
 #include "capi/utf8_text.h"
+#include "chinese/chinese_conversion.h"
+#include "chinese/conversion_settings.h"
 #include "platform/codepage.h"
-#include "quorvel/multilanguage.h"
 #include "quorvel/multilanguage_c.h"
 
 namespace {
@@ -59,27 +60,27 @@ std::string ConvertScript(const std::string& utf8, DWORD flag) {
 
 void qml_SetGBAndBig5_Para(int* systemCodeType, int* conversionSwitch) {
     // The enumeration is carried as an int, and the library only reads through the pointer.
-    SetGBAndBig5_Para(reinterpret_cast<_enum_language_type*>(systemCodeType), conversionSwitch);
+    qml::SetConversionSettings(reinterpret_cast<_enum_language_type*>(systemCodeType), conversionSwitch);
 }
 
 size_t qml_GBAndBig5Convert(const char* text, char direction, char* buffer, size_t size) {
-    return qml::capi::WriteSizedResult(GBAndBig5Convert(text, direction).str(), buffer, size);
+    return qml::capi::WriteSizedResult(qml::ConvertChineseText(text, direction), buffer, size);
 }
 
 size_t qml_Big2Gb(const char* text, char* buffer, size_t size) {
-    return qml::capi::WriteSizedResult(Big2Gb(CString(text)).str(), buffer, size);
+    return qml::capi::WriteSizedResult(qml::ConvertChineseText(text, 1), buffer, size);
 }
 
 size_t qml_Gb2Big(const char* text, char* buffer, size_t size) {
-    return qml::capi::WriteSizedResult(Gb2Big(CString(text)).str(), buffer, size);
+    return qml::capi::WriteSizedResult(qml::ConvertChineseText(text, 2), buffer, size);
 }
 
 size_t qml_LCMapString_Auto(const char* text, char* buffer, size_t size) {
-    return qml::capi::WriteSizedResult(LCMapString_Auto(text).str(), buffer, size);
+    return qml::capi::WriteSizedResult(qml::MapToSimplifiedAuto(text), buffer, size);
 }
 
 int qml_CalcStringCodeType(const char* text, int* count) {
-    return CalcStringCodeType(text, count);
+    return qml::StringCodeType(text, count);
 }
 
 size_t qml_ConvertChineseScript_utf8(const char* text, int script, char* buffer, size_t size) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "capi/formatted_text.h"
-#include "capi/language_encoding.h"
+#include "language/language_encoding.h"
 
 namespace qml::capi {
 

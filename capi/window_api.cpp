@@ -1,7 +1,9 @@
 // The C interface of window localisation and message boxes: window handles in place of the
 // framework's window objects.
-#include "quorvel/multilanguage.h"
+#include "quorvel/framework.h"
 #include "quorvel/multilanguage_c.h"
+#include "ui/message_box.h"
+#include "ui/window_translation.h"
 
 namespace {
 
@@ -12,13 +14,11 @@ HWND Handle(qml_hwnd window) {
 }  // namespace
 
 void qml_UpdateWndLanguage(qml_hwnd window) {
-    CWnd object(Handle(window));
-    UpdateWndLanguage(window ? &object : nullptr);
+    if (window) qml::TranslateWindowTree(Handle(window));
 }
 
 void qml_ComboBoxTanslate(qml_hwnd comboBox) {
-    CComboBox box(Handle(comboBox));
-    ComboBoxTanslate(box);
+    qml::TranslateComboBoxItems(Handle(comboBox));
 }
 
 int qml_MsgBoxML(qml_hwnd parent, const char* caption, unsigned int style, const char* format, ...) {
@@ -33,9 +33,9 @@ int qml_MsgBoxMLV(qml_hwnd parent, const char* caption, unsigned int style, cons
                   va_list args) {
     // The parent-window callback sees the parent's handle again; a null parent stays null.
     CWnd object(Handle(parent));
-    return MsgBoxMLV(parent ? &object : nullptr, caption, style, format, args);
+    return qml::ShowMessageBox(parent ? &object : nullptr, caption, style, format, args);
 }
 
 int qml_CloseMsgBoxML(int buttonId) {
-    return CloseMsgBoxML(buttonId);
+    return qml::CloseMessageBox(buttonId);
 }

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "chinese/chinese_conversion.h"
 #include "chinese/conversion_settings.h"
 #include "chinese/gb_punctuation.h"
 #include "quorvel/multilanguage.h"
@@ -195,12 +196,15 @@ int DetectCodeTypeOfText(const char* text, size_t length, int system, std::strin
     return DetectCodeType(copy.data(), copy.size(), system);
 }
 
+int StringCodeType(const char* text, int* count) {
+    int system = 0;
+    if (!GetSystemCodeType(system)) return LANGUAGE_TYPE_OTHER;
+    const char* source = text ? text : "";
+    return Decide(source, std::strlen(source), PlainClasses(), system, count);
+}
+
 }  // namespace qml
 
 _enum_language_type CalcStringCodeType(const char* text, int* count) {
-    int system = 0;
-    if (!qml::GetSystemCodeType(system)) return LANGUAGE_TYPE_OTHER;
-    const char* source = text ? text : "";
-    return static_cast<_enum_language_type>(
-        qml::Decide(source, std::strlen(source), qml::PlainClasses(), system, count));
+    return static_cast<_enum_language_type>(qml::StringCodeType(text, count));
 }

@@ -21,11 +21,15 @@ T ReadHostValue(const T* value) {
 }  // namespace
 
 void SetGBAndBig5_Para(_enum_language_type* systemCodeType, int* conversionSwitch) {
-    g_systemCodeType.store(systemCodeType, std::memory_order_release);
-    g_conversionSwitch.store(conversionSwitch, std::memory_order_release);
+    qml::SetConversionSettings(systemCodeType, conversionSwitch);
 }
 
 namespace qml {
+
+void SetConversionSettings(_enum_language_type* systemCodeType, int* conversionSwitch) {
+    g_systemCodeType.store(systemCodeType, std::memory_order_release);
+    g_conversionSwitch.store(conversionSwitch, std::memory_order_release);
+}
 
 bool GetSystemCodeType(int& codeType) {
     const _enum_language_type* type = g_systemCodeType.load(std::memory_order_acquire);

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "chinese/chinese_conversion.h"
 #include "chinese/conversion_settings.h"
 #include "module/module_instance.h"
 #include "quorvel/multilanguage.h"
@@ -41,9 +42,7 @@ class ConverterAccess {
     }
 };
 
-}  // namespace qml
-
-CString GBAndBig5Convert(const char* text, char direction) {
+std::string ConvertChineseText(const char* text, char direction) {
     const char* body = text ? text : "";
     size_t length = std::strlen(body);
     // Split off the run of trailing line breaks; texts of one or two bytes keep theirs for the
@@ -66,24 +65,30 @@ CString GBAndBig5Convert(const char* text, char direction) {
     while (first < length && IsWhiteSpace(body[first])) ++first;
     while (length > first && IsWhiteSpace(body[length - 1])) --length;
     // The switch is read here and nowhere else in this conversion.
-    if (!qml::ConversionIsOn()) return CString(body + first, static_cast<int>(length - first));
+    if (!ConversionIsOn()) return std::string(body + first, length - first);
 
     std::string result;
     {
-        qml::os::CriticalSectionLock hold(qml::ConversionLock());
+        os::CriticalSectionLock hold(ConversionLock());
         CGBAndBig5* converter = CGBAndBig5::GetInstance();
-        if (converter == nullptr) return CString(body + first, static_cast<int>(length - first));
-        result = qml::ConverterAccess::Convert(*converter, body + first, length - first, direction,
-                                               tailUnits * unitLength);
+        if (converter == nullptr) return std::string(body + first, length - first);
+        result = ConverterAccess::Convert(*converter, body + first, length - first, direction,
+                                          tailUnits * unitLength);
     }
     for (size_t i = 0; i < tailUnits; ++i) result.append(unit, unitLength);
-    return CString(std::move(result));
+    return result;
+}
+
+}  // namespace qml
+
+CString GBAndBig5Convert(const char* text, char direction) {
+    return CString(qml::ConvertChineseText(text, direction));
 }
 
 CString Big2Gb(CString text) {
-    return GBAndBig5Convert(text, 1);
+    return CString(qml::ConvertChineseText(text, 1));
 }
 
 CString Gb2Big(CString text) {
-    return GBAndBig5Convert(text, 2);
+    return CString(qml::ConvertChineseText(text, 2));
 }

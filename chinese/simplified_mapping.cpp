@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "chinese/chinese_conversion.h"
 #include "chinese/code_type_detection.h"
 #include "chinese/conversion_settings.h"
 #include "platform/codepage.h"
@@ -27,15 +28,19 @@ bool MapToSimplified(const char* text, std::size_t length, std::string& out) {
     return true;
 }
 
+std::string MapToSimplifiedAuto(const char* text) {
+    const char* source = text ? text : "";
+    int system = 0;
+    if (!GetSystemCodeType(system)) return source;
+    const std::size_t length = std::strlen(source);
+    std::string mapped;
+    if (length == 0) return mapped;
+    if (system != LANGUAGE_TYPE_GB || !MapToSimplified(source, length, mapped)) return source;
+    return mapped;
+}
+
 }  // namespace qml
 
 CString LCMapString_Auto(const char* text) {
-    const char* source = text ? text : "";
-    int system = 0;
-    if (!qml::GetSystemCodeType(system)) return CString(source);
-    const std::size_t length = std::strlen(source);
-    if (length == 0) return CString();
-    std::string mapped;
-    if (system != LANGUAGE_TYPE_GB || !qml::MapToSimplified(source, length, mapped)) return CString(source);
-    return CString(std::move(mapped));
+    return CString(qml::MapToSimplifiedAuto(text));
 }

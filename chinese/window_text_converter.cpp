@@ -1,5 +1,6 @@
 // Window texts through the conversion: a window shows the converted text, and reading it back
 // gives the host the text it set, for as long as the window still shows what was set.
+#include "chinese/chinese_conversion.h"
 #include "platform/crt.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
@@ -29,7 +30,7 @@ int CGBAndBig5WndText::Find(HWND window) {
 void CGBAndBig5WndText::SetWindowTextA(HWND window, const char* text) {
     if (!qml::os::IsWindow(window)) return;
     const CString unconverted(text);  // null is empty
-    const CString converted = GBAndBig5Convert(unconverted, 0);
+    const CString converted(qml::ConvertChineseText(unconverted, 0));
     if (CWnd* object = CWnd::FromHandle(window)) object->SetWindowText(converted);
 
     int i = Find(window);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "language/language_encoding.h"
 #include "language/language_state.h"
 #include "platform/os.h"
 #include "platform/profile_scope.h"
@@ -25,12 +26,14 @@ CString EnglishNameOf(int languageType) {
     return CString(name);
 }
 
-// A language's caption in the bound language file, or its English name when it has none.
-CString CaptionOf(const CString& englishName) {
+// A language's caption in the bound language file (fileIsUtf8: a UTF-8 file, whose caption is
+// served in the language's code page), or its English name when it has none.
+CString CaptionOf(const CString& englishName, bool fileIsUtf8) {
     char caption[kTextSize] = {};
     DWORD n = os::GetPrivateProfileStringA(kLanguageTypeCptSection, englishName, "", caption, kTextSize - 1,
                                            State().languageFile);
-    return n > 0 ? CString(caption) : englishName;
+    if (n == 0) return englishName;
+    return CString(LanguageFileText(std::string_view(caption, n), fileIsUtf8));
 }
 
 // Copies text into buffer, cut to size - 1 bytes and terminated.
@@ -45,13 +48,46 @@ std::vector<CString> LanguageCaptions() {
     os::ProfileCallScope scope;  // one check of each file for the whole list
     // The list is the run of keys from "0" upward; it ends at the first gap.
     std::vector<CString> captions;
+    const bool fileIsUtf8 = LanguageFileIsUtf8();
     for (int type = 0;; ++type) {
         CString englishName = EnglishNameOf(type);
         if (englishName.IsEmpty()) break;
-        captions.push_back(CaptionOf(englishName));
+        captions.push_back(CaptionOf(englishName, fileIsUtf8));
     }
     if (captions.empty()) captions.emplace_back(kEnglishName);
     return captions;
+}
+
+char* FillCaptionLine(int languageType, char* buffer, int size) {
+    if (!buffer || size < 1) return buffer;
+    os::ProfileCallScope scope;
+
+    CString text;
+    CString englishName = EnglishNameOf(languageType);
+    if (!englishName.IsEmpty()) text = CaptionOf(englishName, LanguageFileIsUtf8()) + "\n";
+    if (text.IsEmpty()) text = "English\n";
+    CopyCut(text, buffer, size);
+    return buffer;
+}
+
+void AddCaptionsToCombo(HWND comboBox, int selectIndex) {
+    for (const CString& entry : LanguageCaptions()) {
+        if (entry.IsEmpty()) continue;
+        os::SendMessageA(comboBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.GetString()));
+    }
+    os::SendMessageA(comboBox, CB_SETCURSEL, static_cast<WPARAM>(selectIndex), 0);
+}
+
+CString HelpHtmlPath(const char* helpRoot, const char* pageName) {
+    CString englishName = CurrentEnglishName();
+    if (!pageName) pageName = "";
+
+    CString path;
+    if (helpRoot && *helpRoot)
+        path.Format("%sWWWROOT\\Help_%s\\%s", helpRoot, englishName.GetString(), pageName);
+    else
+        path.Format("Help_%s/%s", englishName.GetString(), pageName);
+    return path;
 }
 
 }  // namespace qml
@@ -73,35 +109,13 @@ void* GetAllLanguageTypeDesc(char* buffer, int size, CStringArray* list) {
 }
 
 char* GetLanguageTypeDescByType(int languageType, char* buffer, int size) {
-    using namespace qml;
-    if (!buffer || size < 1) return buffer;
-    os::ProfileCallScope scope;
-
-    CString text;
-    CString englishName = EnglishNameOf(languageType);
-    if (!englishName.IsEmpty()) text = CaptionOf(englishName) + "\n";
-    if (text.IsEmpty()) text = "English\n";
-    CopyCut(text, buffer, size);
-    return buffer;
+    return qml::FillCaptionLine(languageType, buffer, size);
 }
 
 void AddLanguageTypeToCombo(CComboBox& comboBox, int& selectIndex) {
-    for (const CString& entry : qml::LanguageCaptions()) {
-        if (entry.IsEmpty()) continue;
-        qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(entry.GetString()));
-    }
-    qml::os::SendMessageA(comboBox.GetSafeHwnd(), CB_SETCURSEL, static_cast<WPARAM>(selectIndex), 0);
+    qml::AddCaptionsToCombo(comboBox.GetSafeHwnd(), selectIndex);
 }
 
 CString GetHelpHtmlPath(const char* helpRoot, const char* pageName) {
-    CString englishName = qml::CurrentEnglishName();
-    if (!pageName) pageName = "";
-
-    CString path;
-    if (helpRoot && *helpRoot)
-        path.Format("%sWWWROOT\\Help_%s\\%s", helpRoot, englishName.GetString(), pageName);
-    else
-        path.Format("Help_%s/%s", englishName.GetString(), pageName);
-    return path;
+    return qml::HelpHtmlPath(helpRoot, pageName);
 }

@@ -30,4 +30,18 @@ std::vector<CString> LanguageCaptions();
 // GetLanguageTypeEngName reads it into a buffer of size bytes; "English" when it gives none.
 CString EnglishNameIn(const char* cataloguePath, int languageType, int size);
 
+// The English name of the current language into buffer (cut to size - 1 bytes, terminated),
+// "English" when the catalogue names none. Returns buffer.
+char* FillEnglishName(char* buffer, int size);
+
+// The caption of one language followed by a line feed ("English\n" for a type the catalogue
+// does not list) into buffer, cut to size - 1 bytes and terminated. Returns buffer.
+char* FillCaptionLine(int languageType, char* buffer, int size);
+
+// Adds the captions to a combo box's list and selects the item selectIndex.
+void AddCaptionsToCombo(HWND comboBox, int selectIndex);
+
+// The path of a help page for the current language.
+CString HelpHtmlPath(const char* helpRoot, const char* pageName);
+
 }  // namespace qml

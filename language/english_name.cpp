@@ -27,14 +27,17 @@ CString CurrentEnglishName() {
     return EnglishNameIn(CataloguePath(), State().languageType, 1024);
 }
 
-}  // namespace qml
-
-char* GetLanguageTypeEngName(char* buffer, int size) {
-    using namespace qml;
+char* FillEnglishName(char* buffer, int size) {
     if (!buffer || size < 1) return buffer;
 
     const CString name = EnglishNameIn(CataloguePath(), State().languageType, size);
     std::strncpy(buffer, name, static_cast<size_t>(size - 1));
     buffer[size - 1] = '\0';
     return buffer;
+}
+
+}  // namespace qml
+
+char* GetLanguageTypeEngName(char* buffer, int size) {
+    return qml::FillEnglishName(buffer, size);
 }

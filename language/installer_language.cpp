@@ -2,11 +2,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "language/language_state.h"
 #include "platform/os.h"
-#include "quorvel/multilanguage.h"
 
-int GetNISILanguageType(const char* keyName, int* found) {
-    using namespace qml;
+namespace qml {
+
+int InstallerLanguageType(const char* keyName, int* found) {
     if (found) *found = 0;
     const std::string applicationName = keyName ? std::string() : os::GetApplicationName();
     if (!keyName) keyName = applicationName.c_str();
@@ -29,5 +30,11 @@ int GetNISILanguageType(const char* keyName, int* found) {
     if (result != ERROR_SUCCESS) return 2;
 
     if (found) *found = 1;
-    return ConvertLangLanguage2LanguageType(static_cast<unsigned long>(std::atoi(data)));
+    return LanguageTypeOfLocale(static_cast<unsigned long>(std::atoi(data)));
+}
+
+}  // namespace qml
+
+int GetNISILanguageType(const char* keyName, int* found) {
+    return qml::InstallerLanguageType(keyName, found);
 }

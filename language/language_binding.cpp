@@ -32,7 +32,7 @@ void ResolveLanguageBinding(const char* languageDir, int languageType, LanguageB
     *binding = LanguageBinding();
     os::ProfileCallScope scope;
 
-    const int systemType = ConvertLangLanguage2LanguageType(os::GetUserDefaultLCID() & 0xFFFF);
+    const int systemType = LanguageTypeOfLocale(os::GetUserDefaultLCID() & 0xFFFF);
     binding->languageType = ChooseLanguageType(systemType, languageType);
 
     std::string dir = StoredDirectoryForm(languageDir ? languageDir : "");

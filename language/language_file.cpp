@@ -118,7 +118,7 @@ std::string LanguageFilePath(const char* storedDir, const char* englishName, std
 std::string BindLanguageFile() {
     LanguageState& state = State();
     char englishName[1024] = {};
-    GetLanguageTypeEngName(englishName, sizeof englishName);
+    FillEnglishName(englishName, sizeof englishName);
     std::string problem;
     const std::string path = LanguageFilePath(state.languageDir, englishName, problem);
     if (path.empty()) {

@@ -23,4 +23,18 @@ struct LanguageState {
 // The one state of the process.
 LanguageState& State();
 
+// Sets the library up: the language directory, the language (the system's when requested is
+// not a listed one), the bound file and its parameters, and the callbacks given (null keeps
+// the one set before). Returns the language type chosen.
+int SetUpLanguage(const char* languageDir, int requested, MLLogCallback logCallback,
+                  MLParentWndCallback parentWndCallback);
+
+// The language type of a locale identifier: only Chinese (Taiwan), Chinese (PRC) and
+// English (United States) have their own.
+_enum_language_type LanguageTypeOfLocale(unsigned long localeId);
+
+// The language the product's installer recorded under HKLM\SOFTWARE\keyName (the
+// application's name for null); *found tells whether it did. 2 when there is none.
+int InstallerLanguageType(const char* keyName, int* found);
+
 }  // namespace qml

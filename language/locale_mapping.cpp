@@ -1,8 +1,10 @@
-#include "quorvel/multilanguage.h"
+#include "language/language_state.h"
+
+namespace qml {
 
 // Only the three exact identifiers map to a language of their own; Hong Kong, Singapore,
 // United Kingdom and the rest are "other". The caller masks the identifier if it must.
-_enum_language_type ConvertLangLanguage2LanguageType(unsigned long localeId) {
+_enum_language_type LanguageTypeOfLocale(unsigned long localeId) {
     switch (localeId) {
         case 1028:
             return LANGUAGE_TYPE_BIG5;
@@ -13,4 +15,10 @@ _enum_language_type ConvertLangLanguage2LanguageType(unsigned long localeId) {
         default:
             return LANGUAGE_TYPE_OTHER;
     }
+}
+
+}  // namespace qml
+
+_enum_language_type ConvertLangLanguage2LanguageType(unsigned long localeId) {
+    return qml::LanguageTypeOfLocale(localeId);
 }

@@ -35,16 +35,14 @@ void StoreDirectory(const std::string& dir) {
 }
 
 }  // namespace
-}  // namespace qml
 
-int Set_MultiLanguage_Para(const char* languageDir, int languageType, MLLogCallback logCallback,
-                           MLParentWndCallback parentWndCallback) {
-    using namespace qml;
+int SetUpLanguage(const char* languageDir, int languageType, MLLogCallback logCallback,
+                  MLParentWndCallback parentWndCallback) {
     LanguageState& state = State();
     // The host may hand back the buffer of GetCurLngFileDir, which is overwritten below.
     const std::string dir = languageDir ? languageDir : "";
 
-    const int systemType = ConvertLangLanguage2LanguageType(os::GetUserDefaultLCID() & 0xFFFF);
+    const int systemType = LanguageTypeOfLocale(os::GetUserDefaultLCID() & 0xFFFF);
     const int chosen = ChooseLanguageType(systemType, languageType);
 
     StoreDirectory(dir);
@@ -56,4 +54,11 @@ int Set_MultiLanguage_Para(const char* languageDir, int languageType, MLLogCallb
     // Reported once the callback of this call is known; texts stay English meanwhile.
     if (!failure.empty()) SendLine(kLevelWarning, failure.c_str());
     return chosen;
+}
+
+}  // namespace qml
+
+int Set_MultiLanguage_Para(const char* languageDir, int languageType, MLLogCallback logCallback,
+                           MLParentWndCallback parentWndCallback) {
+    return qml::SetUpLanguage(languageDir, languageType, logCallback, parentWndCallback);
 }

@@ -1,5 +1,5 @@
-// The ready-made diagnostics: fixed English sentences for events every host reports, sent
-// translated with fixed level words.
+#include "log/diagnostics.h"
+
 #include <array>
 #include <string>
 
@@ -7,7 +7,6 @@
 #include "log/log_relay.h"
 #include "platform/crt.h"
 #include "platform/os.h"
-#include "quorvel/multilanguage.h"
 #include "translate/formatting.h"
 #include "translate/phrase_translator.h"
 #include "util/shared_utility.h"
@@ -21,32 +20,31 @@ const char* NameOrNull(const char* name) {
 
 }  // namespace
 
-int OutNewObjectFailed(const char* objectName) {
-    qml::SendTranslatedFormattedLine(qml::kLevelNewObjectFailed,
-                                     "Create object failed, memory {not enough}, object name : %s",
-                                     NameOrNull(objectName));
+namespace qml {
+
+int ReportNewObjectFailed(const char* objectName) {
+    SendTranslatedFormattedLine(kLevelNewObjectFailed,
+                                "Create object failed, memory {not enough}, object name : %s",
+                                NameOrNull(objectName));
     return 0;
 }
 
-int OutInitObjectResult(const char* objectName, int result) {
-    qml::SendTranslatedFormattedLine(result != 0 ? qml::kLevelNormal : qml::kLevelWarning,
-                                     "Initialize [ %s ] %s", NameOrNull(objectName),
-                                     result != 0 ? "succeed !" : "failed !!!");
+int ReportInitObjectResult(const char* objectName, int result) {
+    SendTranslatedFormattedLine(result != 0 ? kLevelNormal : kLevelWarning, "Initialize [ %s ] %s",
+                                NameOrNull(objectName), result != 0 ? "succeed !" : "failed !!!");
     return result;
 }
 
-void OutUninitObjectFinished(const char* objectName) {
-    qml::SendTranslatedFormattedLine(qml::kLevelNormal, "Uninit [ %s ] finished", NameOrNull(objectName));
+void ReportUninitObjectFinished(const char* objectName) {
+    SendTranslatedFormattedLine(kLevelNormal, "Uninit [ %s ] finished", NameOrNull(objectName));
 }
 
-int OutCreateKernelObjectFailed(const char* kernelObjectName) {
-    qml::SendTranslatedFormattedLine(qml::kLevelWarning, "Create [ %s ] failed",
-                                     NameOrNull(kernelObjectName));
+int ReportCreateKernelObjectFailed(const char* kernelObjectName) {
+    SendTranslatedFormattedLine(kLevelWarning, "Create [ %s ] failed", NameOrNull(kernelObjectName));
     return 0;
 }
 
-int OutLastErrorV(const char* format, va_list args) {
-    using namespace qml;
+int ReportLastError(const char* format, va_list args) {
     // Taken first: reading the language file may change the thread's last error.
     DWORD lastError = os::GetLastError();
     MLLogCallback callback = State().logCallback;
@@ -63,18 +61,12 @@ int OutLastErrorV(const char* format, va_list args) {
     return 0;
 }
 
-int OutLastError(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    int result = OutLastErrorV(format, args);
-    va_end(args);
-    return result;
-}
-
-int OutNeedEndSystem(const char* reason) {
+int ReportNeedEndSystem(const char* reason) {
     CString prefix;
     if (reason && *reason) prefix.Format("Beacause %s, ", reason);
-    qml::SendTranslatedFormattedLine(qml::kLevelNeedEndSystem, "%s[%s] would terminate", prefix.GetString(),
-                                     "Quorvel(Enterprise)");
+    SendTranslatedFormattedLine(kLevelNeedEndSystem, "%s[%s] would terminate", prefix.GetString(),
+                                "Quorvel(Enterprise)");
     return 0;
 }
+
+}  // namespace qml

@@ -33,7 +33,12 @@ class ProfileSectionReader {
     // or the end of the reader.
     bool Find(std::string_view key, std::string_view& value);
 
+    // Whether the file begins with the UTF-8 byte-order mark: its names and values are UTF-8.
+    // The reader serves them as they stand; converting them is its user's business.
+    bool Utf8Marked() const { return m_utf8Marked; }
+
   private:
+    bool m_utf8Marked = false;
 #if defined(_WIN32)
     // The system's reader reads the file at every call: the reader keeps the names and a
     // buffer that grows until a value fits.

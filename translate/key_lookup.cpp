@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <unordered_map>
 
+#include "language/language_encoding.h"
 #include "language/language_state.h"
+#include "platform/codepage.h"
 #include "quorvel/lookup_observer.h"
 
 namespace qml {
@@ -30,6 +33,41 @@ char ToUpper(char c) {
     return IsAsciiLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+bool IsAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// The values of UTF-8 files in a code page, kept per thread: a sentence's words come again and
+// again, and a conversion costs far more than a look in a table. Keyed by the UTF-8 text, so an
+// edit of the file can never serve a stale value.
+class ConvertedValues {
+  public:
+    const std::string& Get(unsigned codePage, std::string_view utf8) {
+        if (codePage != m_codePage || m_values.size() >= kMaxValues) {
+            m_values.clear();
+            m_codePage = codePage;
+        }
+        m_probe.assign(utf8.data(), utf8.size());
+        auto found = m_values.find(m_probe);
+        if (found == m_values.end())
+            found = m_values.emplace(m_probe, LanguageEncoding(codePage).FromUtf8(utf8)).first;
+        return found->second;
+    }
+
+  private:
+    static constexpr std::size_t kMaxValues = 4096;
+    unsigned m_codePage = 0;
+    std::string m_probe;
+    std::unordered_map<std::string, std::string> m_values;
+};
+
+ConvertedValues& ValuesOfThisThread() {
+    thread_local ConvertedValues values;
+    return values;
+}
+
 void Notify(std::string_view key, const char* section, bool found) {
     quorvel::LookupObserver observer = g_observer.load();
     if (!observer) return;
@@ -51,14 +89,31 @@ std::string_view WithoutDisambiguator(std::string_view key) {
     return key.substr(0, hash - 1);
 }
 
-KeyLookup::KeyLookup(const char* section)
+KeyLookup::KeyLookup(const char* section, Serve serve)
     : m_section(section),
       m_reader(State().languageFile, section),
-      m_english(State().languageType == LANGUAGE_TYPE_ENGLISH) {}
+      m_english(State().languageType == LANGUAGE_TYPE_ENGLISH),
+      m_convert(serve == Serve::kCodePage && m_reader.Utf8Marked()) {}
+
+bool KeyLookup::Find(std::string_view key, std::string_view& value) {
+    if (!m_convert) return m_reader.Find(key, value);
+    if (m_codePage == 0) m_codePage = LanguageCodePage();
+    if (!IsAscii(key)) {
+        m_fileKey.clear();
+        if (!os::CodePageToUtf8(m_codePage, key, m_fileKey)) return false;
+        key = m_fileKey;
+    }
+    if (!m_reader.Find(key, value)) return false;
+    if (IsAscii(value)) return true;
+    // Copied: the table of the thread may be cleared by another lookup before this one's next.
+    m_value = ValuesOfThisThread().Get(m_codePage, value);
+    value = m_value;
+    return true;
+}
 
 bool KeyLookup::Try(std::string_view key, std::size_t valueLimit, KeyTranslation& result) {
     std::string_view value;
-    if (!m_reader.Find(key, value)) return false;
+    if (!Find(key, value)) return false;
     value = value.substr(0, valueLimit);
     if (value == kNoSpecifyThisWord) {
         result = KeyTranslation{std::string_view(), 0, true};

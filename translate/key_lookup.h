@@ -37,10 +37,20 @@ struct KeyTranslation {
 };
 
 // Looks keys up in one section of the bound language file: made once for a text and asked
-// for each of its keys, so the file and the section are found once.
+// for each of its keys, so the file and the section are found once. A file that begins with
+// the UTF-8 byte-order mark holds UTF-8: a key with bytes above ASCII is converted from the
+// language's code page before it is looked for (the file's names stay as the reader indexed
+// them), and a value found is served converted into the code page.
 class KeyLookup {
   public:
-    explicit KeyLookup(const char* section);
+    // What the keys asked for and the values served are in: the language's code page, or the
+    // file's own encoding (for a UTF-8 file, the UTF-8 entry points' own).
+    enum class Serve { kCodePage, kFileText };
+
+    explicit KeyLookup(const char* section, Serve serve = Serve::kCodePage);
+
+    // Whether the file begins with the UTF-8 byte-order mark.
+    bool FileIsUtf8() const { return m_reader.Utf8Marked(); }
 
     // The translation of key (found), or the key less its disambiguator. A value is read as
     // its first valueLimit bytes (as a caller's buffer would hold them: the marker is only
@@ -51,11 +61,19 @@ class KeyLookup {
   private:
     // One try: true when the key has a translation (the marker gives the empty text).
     bool Try(std::string_view key, std::size_t valueLimit, KeyTranslation& result);
+    // The value found for key, in the language's code page.
+    bool Find(std::string_view key, std::string_view& value);
 
     const char* m_section;
     os::ProfileSectionReader m_reader;
     bool m_english;
+    bool m_convert;       // a UTF-8 file served in the code page
     std::string m_retry;  // the key's case retries, kept from key to key
+    // A UTF-8 file: its keys and values are UTF-8, the host's keys and the values served are
+    // in the language's code page (taken at the first conversion).
+    unsigned m_codePage = 0;
+    std::string m_fileKey;
+    std::string m_value;
 };
 
 }  // namespace qml

@@ -6,6 +6,8 @@
 // many closes as boxes leave none open, whichever thread's box each close ends. A box that has
 // ended is never acted on again: a dialog stays a window for a moment after it ends, and a
 // button pressed then would replace its result.
+#include "ui/message_box.h"
+
 #include <cstring>
 #include <string>
 
@@ -14,6 +16,8 @@
 #include "platform/os.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
+#include "translate/caller_buffer.h"
+#include "translate/phrase_translator.h"
 #include "ui/shown_boxes.h"
 
 namespace qml {
@@ -33,11 +37,8 @@ void CloseShownBox(HWND box, int buttonId) {
 }
 
 }  // namespace
-}  // namespace qml
 
-int MsgBoxMLV(CWnd* parent, const char* caption, unsigned int style, const char* format, va_list args) {
-    using namespace qml;
-
+int ShowMessageBox(CWnd* parent, const char* caption, unsigned int style, const char* format, va_list args) {
     // At most one box of ours is open: close one left open, by OK, else by No.
     {
         ui::BoxClaim claim;
@@ -63,27 +64,36 @@ int MsgBoxMLV(CWnd* parent, const char* caption, unsigned int style, const char*
     char translatedMessage[kMessageSize] = {};
     {
         os::ProfileCallScope scope;
-        GetMultiLngText_ByAutoPart(translatedCaption, ui::kCaptionSize, "%s", fullCaption.GetString());
-        GetMultiLngText_ByAutoPart(translatedMessage, kMessageSize, "%s", message);
+        FillCallerBuffer(translatedCaption, ui::kCaptionSize, TranslateText(fullCaption.GetString()));
+        FillCallerBuffer(translatedMessage, kMessageSize, TranslateText(message));
     }
 
     ui::ShownBox shown(translatedCaption);
     return os::MessageBoxA(owner, translatedMessage, translatedCaption, style);
 }
 
-int MsgBoxML(CWnd* parent, const char* caption, unsigned int style, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    int result = MsgBoxMLV(parent, caption, style, format, args);
-    va_end(args);
-    return result;
-}
-
-int CloseMsgBoxML(int buttonId) {
-    using namespace qml;
+int CloseMessageBox(int buttonId) {
     ui::BoxClaim claim;
     HWND box = claim.Claim();
     if (!box) return 0;
     CloseShownBox(box, buttonId);
     return 1;
+}
+
+}  // namespace qml
+
+int MsgBoxMLV(CWnd* parent, const char* caption, unsigned int style, const char* format, va_list args) {
+    return qml::ShowMessageBox(parent, caption, style, format, args);
+}
+
+int MsgBoxML(CWnd* parent, const char* caption, unsigned int style, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const int result = qml::ShowMessageBox(parent, caption, style, format, args);
+    va_end(args);
+    return result;
+}
+
+int CloseMsgBoxML(int buttonId) {
+    return qml::CloseMessageBox(buttonId);
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "language/language_state.h"
+#include "platform/codepage.h"
 #include "support/check.h"
 
 namespace qml_fuzz {
@@ -82,6 +83,16 @@ FuzzLanguage::FuzzLanguage(MLLogCallback logCallback) : m_directory(MakeScratchD
 void FuzzLanguage::WriteLanguageFile(const std::string& bytes) {
     WriteWholeFile(m_file, bytes);
     m_profile = ReferenceProfile(bytes);
+    // The language is neither Chinese one: the declared code page, else 1252.
+    m_model.utf8FileCodePage = 0;
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        const std::optional<std::string> declared = m_profile.Value("Lngpara", "CodePage");
+        // The library reads at most 62 bytes of the number.
+        const long number = declared ? std::strtol(declared->substr(0, 62).c_str(), nullptr, 10) : 0;
+        const bool usable =
+            number > 0 && number <= 65535 && qml::os::IsCodePageSupported(static_cast<unsigned>(number));
+        m_model.utf8FileCodePage = usable ? static_cast<unsigned>(number) : 1252;
+    }
 }
 
 void FuzzLanguage::SetParameters(bool english, bool deleteSpace, bool isAlpha) {

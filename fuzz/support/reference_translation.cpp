@@ -3,6 +3,9 @@
 #include <cctype>
 #include <optional>
 
+#include "capi/utf8_text.h"
+#include "platform/codepage.h"
+
 namespace qml_fuzz {
 
 namespace {
@@ -26,12 +29,37 @@ std::string Uppered(std::string text) {
     return text;
 }
 
+bool IsAsciiText(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// A key as the file holds it: converted into UTF-8 for a UTF-8 file when it is not ASCII.
+std::optional<std::string> InFileEncoding(const ReferenceLanguage& language, const std::string& key) {
+    if (language.utf8FileCodePage == 0 || IsAsciiText(key)) return key;
+    std::string utf8;
+    if (!qml::os::CodePageToUtf8(language.utf8FileCodePage, key, utf8)) return std::nullopt;
+    return utf8;
+}
+
+// A value of a UTF-8 file in the code page: invalid sequences read as U+FFFD first.
+std::string ServedFromUtf8(const ReferenceLanguage& language, const std::string& value) {
+    if (IsAsciiText(value)) return value;
+    std::string text;
+    qml::os::Utf8ToCodePage(language.utf8FileCodePage, qml::capi::ValidUtf8(value.c_str()), text);
+    return text;
+}
+
 // One try of the key lookup: the translation, "" for the marker, nothing when not found.
 std::optional<std::string> Try(const ReferenceLanguage& language, const std::string& tryKey, int size,
                                const std::string& section) {
     if (!language.file) return std::nullopt;
-    std::optional<std::string> value = language.file->Value(section, tryKey);
+    const std::optional<std::string> fileKey = InFileEncoding(language, tryKey);
+    if (!fileKey) return std::nullopt;
+    std::optional<std::string> value = language.file->Value(section, *fileKey);
     if (!value) return std::nullopt;
+    if (language.utf8FileCodePage != 0) value = ServedFromUtf8(language, *value);
     // The reader is given size - 1 bytes: at most size - 2 characters arrive.
     std::string got = Cut(*value, size - 2);
     if (got == kMarker) return std::string();

@@ -13,6 +13,9 @@ struct ReferenceLanguage {
     bool english = false;                    // the language type is English
     bool deleteSpace = false;
     bool isAlpha = true;
+    // A file that begins with the UTF-8 byte-order mark: the code page its texts are served in
+    // (a key above ASCII looked for in UTF-8, a value given in the code page); 0 for other files.
+    unsigned utf8FileCodePage = 0;
 };
 
 // GetMultiLanguageText into a buffer of size bytes (size >= 1).

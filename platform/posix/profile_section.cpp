@@ -22,12 +22,14 @@ ProfileSectionReader::ProfileSectionReader(const char* file, const char* section
     if (!file || !*file || !section || !HasDirectory(file)) return;
     try {
         posix::CallScopeMemo* memo = posix::CallScopeMemo::OfThisThread();
-        if (memo && memo->FindSection(file, section, m_profile, m_sectionFound)) return;
-        m_lease = posix::LeaseProfile(file);
-        m_profile = m_lease.get();
-        if (m_profile) m_sectionFound = m_profile->FindSection(posix::TrimBlanks(section));
-        if (memo && m_lease.ScopeSlot() != posix::ProfileLease::kNoSlot)
-            memo->RememberSection(m_lease.ScopeSlot(), section, m_sectionFound);
+        if (!memo || !memo->FindSection(file, section, m_profile, m_sectionFound)) {
+            m_lease = posix::LeaseProfile(file);
+            m_profile = m_lease.get();
+            if (m_profile) m_sectionFound = m_profile->FindSection(posix::TrimBlanks(section));
+            if (memo && m_lease.ScopeSlot() != posix::ProfileLease::kNoSlot)
+                memo->RememberSection(m_lease.ScopeSlot(), section, m_sectionFound);
+        }
+        m_utf8Marked = m_profile && m_profile->Bytes().compare(0, 3, "\xEF\xBB\xBF") == 0;
     } catch (const std::bad_alloc&) {
         // A file too large for the memory at hand reads as a missing one, as in every lookup.
         m_sectionFound = nullptr;

@@ -1,5 +1,7 @@
 #include "platform/profile_section.h"
 
+#include <cstdio>
+
 #include "platform/os.h"
 
 namespace qml::os {
@@ -10,6 +12,13 @@ ProfileSectionReader::ProfileSectionReader(const char* file, const char* section
     m_file = file;
     m_section = section;
     m_value.resize(256);
+    // The system's reader reads the whole file at every call anyway: three more bytes here.
+    if (std::FILE* stream = std::fopen(file, "rb")) {
+        char head[3] = {};
+        m_utf8Marked = std::fread(head, 1, sizeof head, stream) == sizeof head && head[0] == '\xEF' &&
+                       head[1] == '\xBB' && head[2] == '\xBF';
+        std::fclose(stream);
+    }
 }
 
 bool ProfileSectionReader::Find(std::string_view key, std::string_view& value) {

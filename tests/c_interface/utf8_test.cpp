@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "capi/utf8_text.h"
+#include "language/language_encoding.h"
 #include "quorvel/multilanguage_c.h"
 #include "support/system_mapping.h"
 #include "support/test_support.h"
@@ -91,6 +92,55 @@ TEST_F(Utf8Languages, KeysAndTranslationsPassThroughTheLanguagesCodePage) {
         const size_t length = qml_GetMultiLanguageText_utf8(c.key, buffer, sizeof buffer, "ProgramOutStr");
         EXPECT_STREQ(buffer, c.translation);
         EXPECT_EQ(length, std::string(c.translation).size());
+    }
+}
+
+// A language file saved as UTF-8 with the byte-order mark serves the ANSI functions what the
+// same file in the language's code page serves, and the UTF-8 entry points UTF-8; a sequence
+// that is not UTF-8 is read as U+FFFD, which the code page shows as '?'.
+struct MarkedCase {
+    int language;
+    const char* file;
+    const char* plain;  // the file in the code page; null: only the UTF-8 one
+    const char* utf8;   // the same file in UTF-8, written after the mark
+    const char* key;    // in the code page
+    const char* translation;
+    const char* caption;  // the language's caption line
+    const char* translationUtf8;
+};
+
+TEST_F(Utf8Languages, AFileWithTheUtf8MarkServesTheCodePage) {
+    const MarkedCase cases[] = {
+        {0, "Big5.lng", "[LanguageTypeCpt]\nBig5=\xA4\xA4\xA4\xE5\n[ProgramOutStr]\nOpen=\xB6}\xB1\xD2\n",
+         "[LanguageTypeCpt]\nBig5=\xE4\xB8\xAD\xE6\x96\x87\n[ProgramOutStr]\nOpen=\xE9\x96\x8B\xE5\x95\x9F\n",
+         "Open", "\xB6}\xB1\xD2", "\xA4\xA4\xA4\xE5\n", "\xE9\x96\x8B\xE5\x95\x9F"},
+        {1, "Gb.lng", "[LanguageTypeCpt]\nGb=\xD6\xD0\xCE\xC4\n[ProgramOutStr]\n\xB4\xF2\xBF\xAA=Open\n",
+         "[LanguageTypeCpt]\nGb=\xE4\xB8\xAD\xE6\x96\x87\n[ProgramOutStr]\n\xE6\x89\x93\xE5\xBC\x80=Open\n",
+         "\xB4\xF2\xBF\xAA", "Open", "\xD6\xD0\xCE\xC4\n", "Open"},
+        {3, "French.lng",
+         "[Lngpara]\nCodePage=1252\n[ProgramOutStr]\nPr\xE9"
+         "f\xE9rences=R\xE9glages\n",
+         "[Lngpara]\nCodePage=1252\n[ProgramOutStr]\nPr\xC3\xA9"
+         "f\xC3\xA9rences=R\xC3\xA9glages\n",
+         "Pr\xE9"
+         "f\xE9rences",
+         "R\xE9glages", "French\n", "R\xC3\xA9glages"},
+        {1, "Gb.lng", nullptr, "[ProgramOutStr]\nBad=\xC3(\n", "Bad", "?(", "Gb\n", "\xEF\xBF\xBD("},
+    };
+    for (const MarkedCase& c : cases) {
+        for (const bool marked : {false, true}) {
+            if (!marked && !c.plain) continue;
+            SCOPED_TRACE(std::string(c.file) + (marked ? " with the mark" : " in its code page"));
+            WriteFile(m_dir.file(c.file), marked ? std::string("\xEF\xBB\xBF") + c.utf8 : c.plain);
+            Use(c.language);
+            char buffer[64] = {};
+            EXPECT_STREQ(qml_GetMultiLanguageText(c.key, buffer, sizeof buffer, "ProgramOutStr"),
+                         c.translation);
+            EXPECT_STREQ(qml_GetLanguageTypeDescByType(c.language, buffer, sizeof buffer), c.caption);
+            const std::string keyUtf8 = qml::LanguageEncoding().ToUtf8(c.key);
+            qml_GetMultiLanguageText_utf8(keyUtf8.c_str(), buffer, sizeof buffer, "ProgramOutStr");
+            EXPECT_STREQ(buffer, c.translationUtf8);
+        }
     }
 }
 

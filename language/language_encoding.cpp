@@ -1,14 +1,16 @@
-#include "capi/language_encoding.h"
+#include "language/language_encoding.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "capi/utf8_text.h"
 #include "language/catalogue.h"
 #include "language/language_state.h"
 #include "platform/codepage.h"
+#include "platform/file.h"
 #include "platform/os.h"
 
-namespace qml::capi {
+namespace qml {
 
 namespace {
 
@@ -27,6 +29,21 @@ unsigned DeclaredCodePage() {
 
 }  // namespace
 
+bool StartsWithUtf8Mark(std::string_view bytes) {
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF";
+}
+
+bool LanguageFileIsUtf8() {
+    const char* file = State().languageFile;
+    if (file[0] == '\0') return false;
+    std::FILE* stream = os::OpenFile(file, "rb");
+    if (!stream) return false;
+    char head[3] = {};
+    const std::size_t n = std::fread(head, 1, sizeof head, stream);
+    std::fclose(stream);
+    return StartsWithUtf8Mark(std::string_view(head, n));
+}
+
 unsigned LanguageCodePage() {
     const int type = State().languageType;
     if (type == LANGUAGE_TYPE_BIG5) return kBig5CodePage;
@@ -36,8 +53,12 @@ unsigned LanguageCodePage() {
 }
 
 std::string LanguageEncoding::FromUtf8(const char* utf8) const {
+    return FromUtf8(std::string_view(utf8 ? utf8 : ""));
+}
+
+std::string LanguageEncoding::FromUtf8(std::string_view utf8) const {
     std::string text;
-    const std::string valid = ValidUtf8(utf8);
+    const std::string valid = capi::ValidUtf8(std::string(utf8).c_str());
     // The default code page is there on every system; a language's own was checked.
     if (!os::Utf8ToCodePage(m_codePage, valid, text)) os::Utf8ToCodePage(kDefaultCodePage, valid, text);
     return text;
@@ -49,4 +70,9 @@ std::string LanguageEncoding::ToUtf8(std::string_view text) const {
     return utf8;
 }
 
-}  // namespace qml::capi
+std::string LanguageFileText(std::string_view text, bool fileIsUtf8) {
+    if (!fileIsUtf8) return std::string(text);
+    return LanguageEncoding().FromUtf8(text);
+}
+
+}  // namespace qml
