@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "arguments.h"
+#include "translator/escapes.h"
 #include "translator/language_document.h"
 
 namespace cli {
@@ -53,39 +54,18 @@ bool Unquote(const std::string& text, size_t at, std::string& out) {
         }
         if (++at >= text.size()) return false;
         c = text[at];
-        switch (c) {
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 'a':
-                out += '\a';
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'v':
-                out += '\v';
-                break;
-            default:
-                if (c >= '0' && c <= '7') {
-                    int value = 0;
-                    for (int n = 0; n < 3 && at < text.size() && text[at] >= '0' && text[at] <= '7';
-                         ++n, ++at)
-                        value = value * 8 + (text[at] - '0');
-                    --at;
-                    out += static_cast<char>(value);
-                } else {
-                    out += c;
-                }
+        if (const char byte = SimpleEscapeByte(c)) {
+            out += byte;
+            continue;
+        }
+        if (c >= '0' && c <= '7') {
+            int value = 0;
+            for (int n = 0; n < 3 && at < text.size() && text[at] >= '0' && text[at] <= '7'; ++n, ++at)
+                value = value * 8 + (text[at] - '0');
+            --at;
+            out += static_cast<char>(value);
+        } else {
+            out += c;
         }
     }
     return false;

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "translator/escapes.h"
+
 namespace cli {
 
 namespace {
@@ -164,28 +166,11 @@ class Lexer {
                 continue;
             }
             c = m_text[m_at++];
+            if (const char byte = SimpleEscapeByte(c)) {
+                out += byte;
+                continue;
+            }
             switch (c) {
-                case 'n':
-                    out += '\n';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                case 'a':
-                    out += '\a';
-                    break;
-                case 'b':
-                    out += '\b';
-                    break;
-                case 'f':
-                    out += '\f';
-                    break;
-                case 'v':
-                    out += '\v';
-                    break;
                 case 'x': {
                     unsigned long value = 0;
                     while (m_at < m_text.size() && HexDigit(m_text[m_at]) >= 0)
