@@ -11,19 +11,19 @@
 
 namespace qml::os {
 
+// Profile files (INI). Reads key of section app from file into ret (at most size - 1
+// characters and a NUL), or def when there is none; returns the characters copied. A file
+// that begins with the UTF-8 mark gives its names and values in UTF-8, as they stand.
+DWORD GetPrivateProfileStringA(LPCSTR app, LPCSTR key, LPCSTR def, LPSTR ret, DWORD size, LPCSTR file);
+
 #if defined(_WIN32)
 using ::GetLastError;
-using ::GetPrivateProfileStringA;
 using ::GetUserDefaultLCID;
 using ::RegCloseKey;
 using ::RegOpenKeyExA;
 using ::RegQueryValueExA;
 using ::SetLastError;
 #else
-// Profile files (INI). Reads key of section app from file into ret (at most size - 1
-// characters and a NUL), or def when there is none; returns the characters copied.
-DWORD GetPrivateProfileStringA(LPCSTR app, LPCSTR key, LPCSTR def, LPSTR ret, DWORD size, LPCSTR file);
-
 // The user's locale identifier, from LC_ALL, LC_MESSAGES or LANG.
 LCID GetUserDefaultLCID();
 

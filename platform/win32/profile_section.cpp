@@ -26,7 +26,7 @@ bool ProfileSectionReader::Find(std::string_view key, std::string_view& value) {
     m_key.assign(key.data(), key.size());
     for (;;) {
         DWORD size = static_cast<DWORD>(m_value.size());
-        DWORD n = ::GetPrivateProfileStringA(m_section.c_str(), m_key.c_str(), "", &m_value[0], size,
+        DWORD n = os::GetPrivateProfileStringA(m_section.c_str(), m_key.c_str(), "", &m_value[0], size,
                                              m_file.c_str());
         // The system cuts a value that does not fit to size - 1 characters.
         if (n + 1 < size || size >= (DWORD{1} << 24)) {
