@@ -126,7 +126,7 @@ TEST_F(MessageBoxes, TheBoxShowsTheTranslatedTextAndBelongsToTheOwnerTheHostGive
 TEST_F(MessageBoxes, ThreadsClosingBoxesOfTheirOwnLeaveNoneOpen) {
     constexpr int kThreads = 8;
     int orphaned = 0;
-    for (int run = 0; run < 50 && orphaned == 0; ++run) {
+    for (int run = 0; run < 200 && orphaned == 0; ++run) {
         std::atomic<int> results[kThreads];
         std::atomic<int> finished{0};
         std::vector<std::thread> threads;
