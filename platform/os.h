@@ -42,4 +42,7 @@ LONG RegCloseKey(HKEY key);
 // Windows without its extension). Empty when it cannot be told.
 std::string GetApplicationName();
 
+// The program's file name, each platform's own (on Windows without its extension).
+std::string ProgramFileName();
+
 }  // namespace qml::os
