@@ -25,6 +25,13 @@ constexpr char AsciiUpper(char c) {
     return IsAsciiLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// Whether no byte of text is 0x80 or above: the same bytes in every code page the library reads.
+inline bool IsAsciiText(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
 inline void LowerAscii(std::string& text) {
     for (char& c : text) c = AsciiLower(c);
 }

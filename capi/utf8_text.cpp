@@ -1,14 +1,12 @@
 #include "capi/utf8_text.h"
 
+#include "base/utf8_boundary.h"
+
 namespace qml::capi {
 
 namespace {
 
 constexpr char kReplacement[] = "\xEF\xBF\xBD";
-
-bool IsContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
 
 // What a lead byte starts: the sequence's length and the range of its second byte, which
 // rules out overlong forms, surrogates and code points above U+10FFFF. Length 0: no lead.
@@ -48,7 +46,7 @@ std::string ValidUtf8(const char* text) {
             if (second >= lead.low && second <= lead.high) {
                 matched = 2;
                 while (matched < lead.length && i + matched < in.size() &&
-                       IsContinuation(static_cast<unsigned char>(in[i + matched])))
+                       IsUtf8Continuation(static_cast<unsigned char>(in[i + matched])))
                     ++matched;
             }
         }
@@ -59,13 +57,6 @@ std::string ValidUtf8(const char* text) {
         i += matched;
     }
     return valid;
-}
-
-std::size_t Utf8PrefixLength(std::string_view text, std::size_t limit) {
-    if (limit >= text.size()) return text.size();
-    std::size_t length = limit;
-    while (length > 0 && IsContinuation(static_cast<unsigned char>(text[length]))) --length;
-    return length;
 }
 
 }  // namespace qml::capi

@@ -1,18 +1,12 @@
-// UTF-8 at the C interface's edges: input made valid, results cut where a character ends.
+// UTF-8 at the C interface's edges: input made valid.
 #pragma once
 
-#include <cstddef>
 #include <string>
-#include <string_view>
 
 namespace qml::capi {
 
 // The text with every invalid sequence (each maximal part of a sequence that cannot be
 // completed, or a single stray byte) replaced by U+FFFD. Null is the empty text.
 std::string ValidUtf8(const char* text);
-
-// The length of the longest start of a valid UTF-8 text that is at most limit bytes long and
-// splits no character.
-std::size_t Utf8PrefixLength(std::string_view text, std::size_t limit);
 
 }  // namespace qml::capi

@@ -14,7 +14,7 @@ HWND Handle(qml_hwnd window) {
 }  // namespace
 
 void qml_UpdateWndLanguage(qml_hwnd window) {
-    if (window) qml::TranslateWindowTree(Handle(window));
+    qml::TranslateWindowTree(Handle(window));
 }
 
 void qml_ComboBoxTanslate(qml_hwnd comboBox) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/code_page_pairs.h"
 #include "chinese/chinese_conversion.h"
 #include "chinese/conversion_settings.h"
 #include "chinese/gb_punctuation.h"
@@ -92,10 +93,11 @@ class SimplifiedPairClasses {
         for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
             for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
                 const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-                if (trail == 0x7F || !MapToSimplified(pair, 2, mapped)) continue;
+                if (!IsCp936Trail(static_cast<unsigned char>(trail)) || !MapToSimplified(pair, 2, mapped))
+                    continue;
                 const auto l = static_cast<unsigned char>(mapped[0]),
                            t = static_cast<unsigned char>(mapped[1]);
-                if (l < 0x81 || l > 0xFE || t < 0x40 || t > 0xFE || t == 0x7F) continue;
+                if (!IsCp936Pair(l, t)) continue;
                 m_classes[(lead - 0x80) << 8 | trail] = smallFormsMapped.Of(l, t);
             }
         }
@@ -128,7 +130,7 @@ int Decide(const char* text, size_t length, const Classes& classes, int system, 
         std::uint64_t votes = 0;
         unsigned blockCounted = 0;
         while (at < blockLast) {
-            if (*at < 0x80) {
+            if (!StartsDoubleByte(*at)) {
                 // ASCII, eight bytes at a time where it runs on
                 std::uint64_t word;
                 if (blockLast - at >= 8 && (std::memcpy(&word, at, 8), (word & 0x8080808080808080u) == 0)) {
@@ -163,7 +165,7 @@ const PairClasses& PlainClasses() {
 }  // namespace
 
 int ClassifyCodePair(unsigned char lead, unsigned char trail, int* count) {
-    if (lead <= 0x7F) return LANGUAGE_TYPE_ENGLISH;
+    if (!StartsDoubleByte(lead)) return LANGUAGE_TYPE_ENGLISH;
     if (IsForcedGb(lead, trail)) {
         Count(count);
         return LANGUAGE_TYPE_GB;
@@ -176,7 +178,7 @@ int ClassifyCodePair(unsigned char lead, unsigned char trail, int* count) {
         Count(count);
         return LANGUAGE_TYPE_GB;
     }
-    if (lead >= 0x81 && lead <= 0xFE && trail >= 0x80 && trail <= 0xFE) Count(count);
+    if (IsCp936Lead(lead) && trail >= 0x80 && trail <= 0xFE) Count(count);
     return LANGUAGE_TYPE_OTHER;
 }
 

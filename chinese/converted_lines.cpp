@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/code_page_pairs.h"
+
 namespace qml {
 
 namespace {
@@ -51,9 +53,9 @@ long ConvertLines(const char* text, std::size_t length, const unsigned char* cel
     unsigned char*& to = output.To();
     long lines = 0;
     while (at < end) {
-        if (at[0] >= 0x80) {
+        if (StartsDoubleByte(at[0])) {
             if (cells != nullptr) {
-                while (at + 1 < end && at[0] >= 0x80) {
+                while (at + 1 < end && StartsDoubleByte(at[0])) {
                     std::uint16_t cell;
                     std::memcpy(&cell, cells + PairCellOffset(at[0], at[1]), 2);
                     if (cell == 0) break;
@@ -61,7 +63,7 @@ long ConvertLines(const char* text, std::size_t length, const unsigned char* cel
                     to += 2;
                     at += 2;
                 }
-                if (at == end || at[0] < 0x80) continue;
+                if (at == end || !StartsDoubleByte(at[0])) continue;
             }
             *to++ = *at++;  // a lead that is none here
             continue;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/code_page_pairs.h"
 #include "chinese/code_tables.h"
 #include "chinese/converted_lines.h"
 #include "chinese/gb_punctuation.h"
@@ -15,10 +16,6 @@
 namespace {
 
 constexpr unsigned short kBig5Blank = 0xA140;
-
-constexpr bool IsCp936Pair(unsigned lead, unsigned trail) {
-    return lead >= 0x81 && lead <= 0xFE && trail >= 0x40 && trail <= 0xFE && trail != 0x7F;
-}
 
 unsigned short CellCode(const unsigned char* cell) {
     return static_cast<unsigned short>(cell[0] << 8 | cell[1]);
@@ -44,7 +41,7 @@ void MakeGbCells(const unsigned char* gbToBig5, const unsigned char* cp936ToBig5
     for (unsigned lead = 0x81; lead <= 0xFF; ++lead) {
         for (unsigned trail = 0x40; trail <= 0xFF; ++trail) {
             const auto l = static_cast<unsigned char>(lead), t = static_cast<unsigned char>(trail);
-            if (IsCp936Pair(lead, trail)) {
+            if (qml::IsCp936Pair(l, t)) {
                 qml::SetPairCell(cells.data(), lead, trail, Big5Code(gbToBig5, cp936ToBig5, l, t));
             } else if (lead >= 0xA1 && trail >= 0xA1) {
                 qml::SetPairCell(cells.data(), lead, trail, static_cast<unsigned short>(lead << 8 | trail));

@@ -1,5 +1,6 @@
 // Small-form punctuation of the code-page-936 extension (lead 0xA9), replaced on a GB system
 // by the ordinary full-width forms before the detector reads a text.
+#include "base/code_page_pairs.h"
 #include "chinese/code_type_detection.h"
 #include "chinese/conversion_settings.h"
 #include "quorvel/multilanguage.h"
@@ -56,7 +57,7 @@ void MapSmallFormPunctuation(char* text) {
     if (text == nullptr || !GetSystemCodeType(system) || system != LANGUAGE_TYPE_GB) return;
     auto* at = reinterpret_cast<unsigned char*>(text);
     while (*at != 0) {
-        if (*at < 0x80) {
+        if (!StartsDoubleByte(*at)) {
             ++at;
             continue;
         }

@@ -2,6 +2,7 @@
 // gives the host the text it set, for as long as the window still shows what was set.
 #include "chinese/chinese_conversion.h"
 #include "platform/crt.h"
+#include "platform/live_window.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "util/shared_utility.h"
@@ -28,7 +29,7 @@ int CGBAndBig5WndText::Find(HWND window) {
 }
 
 void CGBAndBig5WndText::SetWindowTextA(HWND window, const char* text) {
-    if (!qml::os::IsWindow(window)) return;
+    if (!qml::os::IsLiveWindow(window)) return;
     const CString unconverted(text);  // null is empty
     const CString converted(qml::ConvertChineseText(unconverted, 0));
     if (CWnd* object = CWnd::FromHandle(window)) object->SetWindowText(converted);
@@ -46,7 +47,7 @@ void CGBAndBig5WndText::SetWindowTextA(HWND window, const char* text) {
 }
 
 void CGBAndBig5WndText::GetWindowTextA(HWND window, CString& text) {
-    if (!qml::os::IsWindow(window)) return;
+    if (!qml::os::IsLiveWindow(window)) return;
     CString current;
     if (CWnd* object = CWnd::FromHandle(window)) object->GetWindowText(current);
 
@@ -68,7 +69,7 @@ void CGBAndBig5WndText::GetWindowTextA(HWND window, CString& text) {
 }
 
 int CGBAndBig5WndText::GetWindowTextA(HWND window, char* buffer, int size) {
-    if (!qml::os::IsWindow(window) || buffer == nullptr || size <= 0) return -1;
+    if (!qml::os::IsLiveWindow(window) || buffer == nullptr || size <= 0) return -1;
     CString text;
     GetWindowTextA(window, text);
     return qml::kvSnprintf(buffer, size, "%s", text.GetString());

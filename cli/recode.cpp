@@ -1,7 +1,6 @@
 #include "recode.h"
 
 #if defined(_WIN32)
-#include <cctype>
 #include <cstdlib>
 
 #include "quorvel/wintypes.h"
@@ -12,6 +11,7 @@
 #endif
 
 #include "arguments.h"
+#include "base/ascii.h"
 
 namespace cli {
 
@@ -34,8 +34,8 @@ namespace {
 
 // The code page behind an encoding name: the names CodePageName gives, UTF8, and CPnnn or nnn.
 UINT CodePageNumber(const std::string& name) {
-    std::string upper;
-    for (char c : name) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::string upper = name;
+    qml::UpperAscii(upper);
     if (upper == "BIG5" || upper == "BIG-5") return 950;
     if (upper == "GBK" || upper == "GB2312" || upper == "CP936") return 936;
     if (upper == "UTF-8" || upper == "UTF8") return CP_UTF8;

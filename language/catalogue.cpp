@@ -2,9 +2,9 @@
 // a language chooser, and help paths for the current language.
 #include "language/catalogue.h"
 
-#include <cstring>
 #include <vector>
 
+#include "base/bounded_copy.h"
 #include "language/language_encoding.h"
 #include "language/language_state.h"
 #include "platform/os.h"
@@ -38,8 +38,7 @@ CString CaptionOf(const CString& englishName, bool fileIsUtf8) {
 
 // Copies text into buffer, cut to size - 1 bytes and terminated.
 void CopyCut(const CString& text, char* buffer, int size) {
-    std::strncpy(buffer, text, static_cast<size_t>(size - 1));
-    buffer[size - 1] = '\0';
+    FillBounded(buffer, static_cast<size_t>(size), text.GetString());
 }
 
 }  // namespace

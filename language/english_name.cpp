@@ -1,7 +1,7 @@
 // The English name of the current language, from section [LanguageType] of the catalogue.
-#include <cstring>
 #include <vector>
 
+#include "base/bounded_copy.h"
 #include "language/catalogue.h"
 #include "language/language_state.h"
 #include "platform/os.h"
@@ -31,8 +31,7 @@ char* FillEnglishName(char* buffer, int size) {
     if (!buffer || size < 1) return buffer;
 
     const CString name = EnglishNameIn(CataloguePath(), State().languageType, size);
-    std::strncpy(buffer, name, static_cast<size_t>(size - 1));
-    buffer[size - 1] = '\0';
+    FillBounded(buffer, static_cast<size_t>(size), name.GetString());
     return buffer;
 }
 

@@ -1,9 +1,9 @@
 // What a set-up would bind, worked out with the set-up's own rules and nothing written.
 #include "quorvel/language_binding.h"
 
-#include <cstring>
 #include <string>
 
+#include "base/bounded_copy.h"
 #include "language/catalogue.h"
 #include "language/language_file.h"
 #include "language/language_state.h"
@@ -17,9 +17,7 @@ namespace {
 // Copies text into a field of the binding, cut to fit and terminated.
 template <size_t N>
 void Put(char (&field)[N], const std::string& text) {
-    const size_t n = text.size() < N - 1 ? text.size() : N - 1;
-    std::memcpy(field, text.data(), n);
-    field[n] = '\0';
+    qml::CopyBounded(field, N, text);
 }
 
 }  // namespace
@@ -32,8 +30,7 @@ void ResolveLanguageBinding(const char* languageDir, int languageType, LanguageB
     *binding = LanguageBinding();
     os::ProfileCallScope scope;
 
-    const int systemType = LanguageTypeOfLocale(os::GetUserDefaultLCID() & 0xFFFF);
-    binding->languageType = ChooseLanguageType(systemType, languageType);
+    binding->languageType = ChooseLanguageType(languageType);
 
     std::string dir = StoredDirectoryForm(languageDir ? languageDir : "");
     if (dir.empty()) dir = State().languageDir;

@@ -14,7 +14,8 @@ namespace qml {
 
 constexpr int kStoredPathSize = LanguageState::kPathSize - 1;  // the last byte always stays NUL
 
-int ChooseLanguageType(int systemType, int requested) {
+int ChooseLanguageType(int requested) {
+    const int systemType = LanguageTypeOfLocale(os::GetUserDefaultLCID() & 0xFFFF);
     if (systemType == LANGUAGE_TYPE_BIG5 && requested == LANGUAGE_TYPE_GB) return LANGUAGE_TYPE_BIG5;
     if (systemType == LANGUAGE_TYPE_GB && requested == LANGUAGE_TYPE_BIG5) return LANGUAGE_TYPE_GB;
     return requested;
@@ -42,8 +43,7 @@ int SetUpLanguage(const char* languageDir, int languageType, MLLogCallback logCa
     // The host may hand back the buffer of GetCurLngFileDir, which is overwritten below.
     const std::string dir = languageDir ? languageDir : "";
 
-    const int systemType = LanguageTypeOfLocale(os::GetUserDefaultLCID() & 0xFFFF);
-    const int chosen = ChooseLanguageType(systemType, languageType);
+    const int chosen = ChooseLanguageType(languageType);
 
     StoreDirectory(dir);
     state.languageType = chosen;

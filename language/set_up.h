@@ -6,8 +6,9 @@
 
 namespace qml {
 
-// On a Chinese system a request for the other Chinese script yields the system's own.
-int ChooseLanguageType(int systemType, int requested);
+// The language type a request binds: on a Chinese system (by the user's locale) a request for
+// the other Chinese script yields the system's own.
+int ChooseLanguageType(int requested);
 
 // The directory as the state keeps it: a backslash added unless it ends in one, cut to the
 // state's buffer. Empty for an empty dir (the stored directory stays).

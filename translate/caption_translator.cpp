@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/ascii.h"
+#include "base/code_page_pairs.h"
 #include "language/language_state.h"
 #include "translate/phrase_translator.h"
 
@@ -13,11 +15,8 @@ namespace {
 constexpr size_t kCaptionLimit = 255;
 constexpr char kWhiteSpace[] = " \t\n\v\f\r";
 
-bool IsAsciiAlnum(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-char ToUpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+bool IsAsciiAlnum(char c) {
+    return (c >= '0' && c <= '9') || IsAsciiLetter(c);
 }
 
 std::string Trimmed(const std::string& text) {
@@ -31,11 +30,11 @@ std::string Trimmed(const std::string& text) {
 // regardless of case; a double-byte character is one unit, so its trail byte never matches.
 int FindLetterIgnoringCase(const std::string& text, char letter) {
     for (size_t i = 0; i < text.size(); ++i) {
-        if (static_cast<unsigned char>(text[i]) >= 0x80) {
+        if (StartsDoubleByte(static_cast<unsigned char>(text[i]))) {
             ++i;
             continue;
         }
-        if (ToUpperAscii(text[i]) == letter) return static_cast<int>(i);
+        if (AsciiUpper(text[i]) == letter) return static_cast<int>(i);
     }
     return -1;
 }
@@ -91,8 +90,7 @@ std::string TranslateCaption(const char* caption, std::size_t translationLimit) 
         accelerator = static_cast<int>(p);
         // Already in the "(&X)" form that the rebuild produces: nothing to do.
         if (p > 0 && work[p - 1] == '(') return work;
-        if (p + 1 < work.size() && IsAsciiAlnum(static_cast<unsigned char>(work[p + 1])))
-            letter = ToUpperAscii(work[p + 1]);
+        if (p + 1 < work.size() && IsAsciiAlnum(work[p + 1])) letter = AsciiUpper(work[p + 1]);
         work.erase(p, 1);
     }
 

@@ -1,6 +1,6 @@
 #include "translate/filled_buffers.h"
 
-#include "translate/caller_buffer.h"
+#include "base/bounded_copy.h"
 #include "translate/caption_translator.h"
 #include "translate/formatting.h"
 #include "translate/key_lookup.h"
@@ -39,17 +39,20 @@ std::string LookedUpTranslation(const char* key, const char* section, int size) 
 
 char* FillKeyTranslation(char* buffer, int size, const char* key, const char* section) {
     if (!Usable(buffer, size)) return buffer;
-    return FillCallerBuffer(buffer, size, LookedUpTranslation(key, section, size));
+    FillBounded(buffer, static_cast<std::size_t>(size), LookedUpTranslation(key, section, size));
+    return buffer;
 }
 
 char* FillFormattedTranslation(char* buffer, int size, const char* format, va_list args) {
     if (!Usable(buffer, size)) return buffer;
-    return FillCallerBuffer(buffer, size, TranslateFormattedV(format, args));
+    FillBounded(buffer, static_cast<std::size_t>(size), TranslateFormattedV(format, args));
+    return buffer;
 }
 
 char* FillCaptionTranslation(char* buffer, int size, const char* caption) {
     if (!Usable(buffer, size)) return buffer;
-    return FillCallerBuffer(buffer, size, TranslateCaption(caption, ValueRoom(size)));
+    FillBounded(buffer, static_cast<std::size_t>(size), TranslateCaption(caption, ValueRoom(size)));
+    return buffer;
 }
 
 char* FillTranslatedTemplate(char* buffer, int size, const char* templateText, const char* argFormat,
@@ -57,12 +60,14 @@ char* FillTranslatedTemplate(char* buffer, int size, const char* templateText, c
     if (!Usable(buffer, size)) return buffer;
     WorkingText argument;
     FormatWorkingText(argument, argFormat, args);
-    return FillCallerBuffer(buffer, size, FormatTranslatedText(templateText, argument.data()));
+    FillBounded(buffer, static_cast<std::size_t>(size), FormatTranslatedText(templateText, argument.data()));
+    return buffer;
 }
 
 char* FillTranslatedNumber(char* buffer, int size, const char* templateText, unsigned long value) {
     if (!Usable(buffer, size)) return buffer;
-    return FillCallerBuffer(buffer, size, FormatTranslatedNumber(templateText, value));
+    FillBounded(buffer, static_cast<std::size_t>(size), FormatTranslatedNumber(templateText, value));
+    return buffer;
 }
 
 std::string KeyTranslationText(const char* key, const char* section, int size) {

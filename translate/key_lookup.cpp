@@ -4,6 +4,7 @@
 #include <atomic>
 #include <unordered_map>
 
+#include "base/ascii.h"
 #include "language/language_encoding.h"
 #include "language/language_state.h"
 #include "platform/codepage.h"
@@ -19,25 +20,6 @@ constexpr std::size_t kRetryLimit = 1023;
 // a pointer and its context are published as two atomics: context first, observer last.
 std::atomic<quorvel::LookupObserver> g_observer{nullptr};
 std::atomic<void*> g_observerContext{nullptr};
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool IsAsciiLower(char c) {
-    return c >= 'a' && c <= 'z';
-}
-char ToLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-char ToUpper(char c) {
-    return IsAsciiLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
 
 // The values of UTF-8 files in a code page, kept per thread: a sentence's words come again and
 // again, and a conversion costs far more than a look in a table. Keyed by the UTF-8 text, so an
@@ -98,13 +80,13 @@ KeyLookup::KeyLookup(const char* section, Serve serve)
 bool KeyLookup::Find(std::string_view key, std::string_view& value) {
     if (!m_convert) return m_reader.Find(key, value);
     if (m_codePage == 0) m_codePage = LanguageCodePage();
-    if (!IsAscii(key)) {
+    if (!IsAsciiText(key)) {
         m_fileKey.clear();
         if (!os::CodePageToUtf8(m_codePage, key, m_fileKey)) return false;
         key = m_fileKey;
     }
     if (!m_reader.Find(key, value)) return false;
-    if (IsAscii(value)) return true;
+    if (IsAsciiText(value)) return true;
     // Copied: the table of the thread may be cleared by another lookup before this one's next.
     m_value = ValuesOfThisThread().Get(m_codePage, value);
     value = m_value;
@@ -125,7 +107,7 @@ bool KeyLookup::Try(std::string_view key, std::size_t valueLimit, KeyTranslation
     // In English the translation's first letter follows the case of the key's.
     if (m_english && IsAsciiLetter(first)) {
         bool lower = !key.empty() && IsAsciiLower(key[0]);
-        first = lower ? ToLower(first) : ToUpper(first);
+        first = lower ? AsciiLower(first) : AsciiUpper(first);
     }
     result = KeyTranslation{value, first, true};
     return true;
@@ -144,7 +126,7 @@ KeyTranslation KeyLookup::Translate(std::string_view key, std::size_t valueLimit
             break;
         }
         if (attempt == 0) m_retry.assign(key.data(), std::min(key.size(), kRetryLimit));
-        for (char& c : m_retry) c = attempt == 0 ? ToLower(c) : ToUpper(c);
+        for (char& c : m_retry) c = attempt == 0 ? AsciiLower(c) : AsciiUpper(c);
         tried = m_retry;
     }
     Notify(key, m_section, result.found);

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/ascii.h"
+#include "base/code_page_pairs.h"
 #include "language/language_state.h"
 #include "translate/key_lookup.h"
 
@@ -20,27 +22,20 @@ namespace {
 constexpr std::size_t kWordValueLimit = 1021;
 constexpr std::size_t kWordFallbackLimit = 1022;
 
-bool IsLetter(unsigned char b) {
-    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
-}
 // A table: the word bytes make up most of a sentence, and each is classified once.
 struct WordByteTable {
     bool isWordByte[256] = {};
     constexpr WordByteTable() {
-        for (int b = 0; b < 256; ++b)
-            isWordByte[b] = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_';
+        for (int b = 0; b < 256; ++b) isWordByte[b] = IsAsciiLetter(static_cast<char>(b)) || b == '_';
     }
 };
 constexpr WordByteTable kWordBytes;
 bool IsWordByte(unsigned char b) {
     return kWordBytes.isWordByte[b];
 }
-bool IsHighByte(unsigned char b) {
-    return b >= 0x80;
-}
 // The neighbours that let DeleteSpace drop a space.
 bool LetsSpaceDrop(unsigned char b) {
-    return IsLetter(b) || b == '{' || b == '}' || b == '$';
+    return IsAsciiLetter(b) || b == '{' || b == '}' || b == '$';
 }
 
 // Bytes gathered for a key or for untranslated output. It holds a whole text, so no word,
@@ -177,17 +172,17 @@ class PhraseTranslator {
 
     int HandleByte(int p) {
         unsigned char b = At(p);
-        if (!m_inGroup && (b == '$' || IsHighByte(b))) return LiteralStretchOrRun(p);  // rule 1
-        if (IsWordByte(b)) return WordBytes(p);                                        // rule 2
-        if (b == '{') return OpeningBrace(p);                                          // rule 3
-        if (b == '}') return ClosingBrace(p);                                          // rule 4
-        return OtherByte(p);                                                           // rule 5
+        if (!m_inGroup && (b == '$' || StartsDoubleByte(b))) return LiteralStretchOrRun(p);  // rule 1
+        if (IsWordByte(b)) return WordBytes(p);                                              // rule 2
+        if (b == '{') return OpeningBrace(p);                                                // rule 3
+        if (b == '}') return ClosingBrace(p);                                                // rule 4
+        return OtherByte(p);                                                                 // rule 5
     }
 
     // Rule 1: a double-byte run, a $literal stretch$, "$$", or a dollar sign without a partner.
     int LiteralStretchOrRun(int p) {
         const char* start = m_text + p;
-        if (IsHighByte(At(p))) {
+        if (StartsDoubleByte(At(p))) {
             int length = static_cast<int>(FindDoubleByteRunEnd(start, m_text + m_n) - start);
             CopyUntranslated(start, length);
             return p + length;
@@ -267,7 +262,7 @@ class PhraseTranslator {
         if (p > 0) {
             // A word ending in a letter is looked up by itself; one ending in "_" or a joined
             // "$" stays in the key and leads the group's key.
-            if (IsLetter(At(p - 1)))
+            if (IsAsciiLetter(At(p - 1)))
                 TranslateKey();
             else
                 AppendPlain();
@@ -370,9 +365,10 @@ struct ByteKindTable {
     ByteKind kind[256] = {};
     constexpr ByteKindTable() {
         for (int b = 0; b < 256; ++b) {
-            if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_')
+            if (IsAsciiLetter(static_cast<char>(b)) || b == '_')
                 kind[b] = kWordPart;
-            else if (b == 0 || b == '{' || b == '}' || b == '$' || b == '#' || b >= 0x80)
+            else if (b == 0 || b == '{' || b == '}' || b == '$' || b == '#' ||
+                     StartsDoubleByte(static_cast<unsigned char>(b)))
                 kind[b] = kMarkup;
         }
     }
@@ -417,8 +413,8 @@ void AppendBetweenWords(std::string_view text, std::size_t begin, std::size_t en
             dropped = false;
             continue;
         }
-        bool besideLetter = (i > 0 && IsLetter(static_cast<unsigned char>(text[i - 1]))) ||
-                            (i + 1 < text.size() && IsLetter(static_cast<unsigned char>(text[i + 1])));
+        bool besideLetter =
+            (i > 0 && IsAsciiLetter(text[i - 1])) || (i + 1 < text.size() && IsAsciiLetter(text[i + 1]));
         if (dropped || !besideLetter) continue;
         out.Append(text.substr(kept, i - kept));
         kept = i + 1;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/bounded_copy.h"
+
 namespace qml {
 
 int FormatWorkingText(WorkingText& text, const char* format, va_list args) {
@@ -13,10 +15,8 @@ int FormatWorkingText(WorkingText& text, const char* format, va_list args) {
     if (format[0] == '%' && format[1] == 's' && format[2] == '\0') {
         const char* argument = va_arg(args, const char*);
         if (!argument) argument = "(null)";
-        size_t length = strnlen(argument, kTextBufferSize - 1);
-        std::memcpy(text.data(), argument, length);
-        text[length] = '\0';
-        return static_cast<int>(length);
+        return static_cast<int>(CopyBounded(text.data(), text.size(),
+                                            std::string_view(argument, strnlen(argument, text.size() - 1))));
     }
     int length = std::vsnprintf(text.data(), text.size(), format, args);
     if (length < 0) {

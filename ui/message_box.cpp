@@ -8,15 +8,14 @@
 // button pressed then would replace its result.
 #include "ui/message_box.h"
 
-#include <cstring>
 #include <string>
 
+#include "base/bounded_copy.h"
 #include "language/language_state.h"
 #include "platform/crt.h"
 #include "platform/os.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
-#include "translate/caller_buffer.h"
 #include "translate/phrase_translator.h"
 #include "ui/shown_boxes.h"
 
@@ -64,8 +63,8 @@ int ShowMessageBox(CWnd* parent, const char* caption, unsigned int style, const 
     char translatedMessage[kMessageSize] = {};
     {
         os::ProfileCallScope scope;
-        FillCallerBuffer(translatedCaption, ui::kCaptionSize, TranslateText(fullCaption.GetString()));
-        FillCallerBuffer(translatedMessage, kMessageSize, TranslateText(message));
+        FillBounded(translatedCaption, sizeof translatedCaption, TranslateText(fullCaption.GetString()));
+        FillBounded(translatedMessage, sizeof translatedMessage, TranslateText(message));
     }
 
     ui::ShownBox shown(translatedCaption);

@@ -1,8 +1,8 @@
 #include "ui/shown_boxes.h"
 
-#include <cstring>
 #include <mutex>
 
+#include "base/bounded_copy.h"
 #include "platform/os.h"
 #include "platform/permanent_lock.h"
 
@@ -17,7 +17,7 @@ BoxClaim* g_claims = nullptr;
 }  // namespace
 
 ShownBox::ShownBox(const char* caption) {
-    std::strncpy(m_caption, caption ? caption : "", kCaptionSize - 1);
+    FillBounded(m_caption, sizeof m_caption, caption ? caption : "");
     std::lock_guard<os::PermanentLock> hold(g_lock);
     m_older = g_newestShown;
     if (m_older) m_older->m_newer = this;

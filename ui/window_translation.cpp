@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/crt.h"
+#include "platform/live_window.h"
 #include "platform/os.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
@@ -57,7 +58,7 @@ BOOL CALLBACK TranslateChildWindow(HWND child, LPARAM /*unused*/) {
 }  // namespace
 
 void TranslateWindowTree(HWND window) {
-    if (!window || !os::IsWindow(window)) return;
+    if (!os::IsLiveWindow(window)) return;
     os::ProfileCallScope scope;  // one check of the language file for the whole tree
 
     char text[kTextSize] = {};

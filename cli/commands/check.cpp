@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <map>
 
+#include "base/ascii.h"
 #include "command.h"
 #include "recode.h"
 #include "translator/key_input.h"
@@ -19,9 +20,7 @@ std::string Joined(const std::vector<std::string>& conversions) {
 }
 
 bool ValidIn(const std::string& text, int codePage) {
-    bool ascii = true;
-    for (unsigned char c : text) ascii = ascii && c < 0x80;
-    if (ascii) return true;
+    if (qml::IsAsciiText(text)) return true;
     const std::string name = CodePageName(codePage);
     return Recode(Recode(text, name, "UTF-8"), "UTF-8", name) == text;
 }

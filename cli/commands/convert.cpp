@@ -1,6 +1,7 @@
 // convert and detect: Chinese text between Big5 and GB, and which of the two a text is in.
 #include <utility>
 
+#include "base/utf8_boundary.h"
 #include "command.h"
 #include "input.h"
 #include "output.h"
@@ -116,8 +117,7 @@ class ConvertingWriter {
     // pending text, where a character starts.
     size_t CharacterBoundary(size_t limit) const {
         if (m_inputEncoding == "utf8" || m_inputEncoding == "UTF-8") {
-            size_t at = limit;
-            while (at > 0 && (static_cast<unsigned char>(m_pending[at]) & 0xC0) == 0x80) --at;
+            const size_t at = qml::Utf8PrefixLength(m_pending, limit);
             return at > 0 ? at : limit;
         }
         // In Big5 and GB a byte from 0x81 up leads a pair.

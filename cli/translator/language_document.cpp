@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "base/ascii.h"
+
 namespace cli {
 
 namespace {
@@ -37,13 +39,11 @@ std::string TrimBlanks(const std::string& text) {
 }
 
 std::string LowerAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
+    return qml::AsciiLowered(text);
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && LowerAscii(a) == LowerAscii(b);
+    return qml::EqualIgnoringAsciiCase(a, b);
 }
 
 std::string PlaceholderLine(const std::string& key) {

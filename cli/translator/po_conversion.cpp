@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "arguments.h"
+#include "base/ascii.h"
 #include "recode.h"
 #include "translator/po_text.h"
 
@@ -15,15 +16,9 @@ namespace {
 
 const char kEntryMark[] = "@entry: ";
 
-bool Ascii(const std::string& text) {
-    for (unsigned char c : text)
-        if (c >= 0x80) return false;
-    return true;
-}
-
 // The UTF-8 of a code-page text, and whether it converts back to the same bytes.
 bool ToUtf8(const std::string& text, int codePage, std::string& utf8) {
-    if (Ascii(text)) {
+    if (qml::IsAsciiText(text)) {
         utf8 = text;
         return true;
     }
@@ -32,7 +27,7 @@ bool ToUtf8(const std::string& text, int codePage, std::string& utf8) {
 }
 
 std::string FromUtf8(const std::string& utf8, int codePage) {
-    return Ascii(utf8) ? utf8 : Recode(utf8, "UTF-8", CodePageName(codePage));
+    return qml::IsAsciiText(utf8) ? utf8 : Recode(utf8, "UTF-8", CodePageName(codePage));
 }
 
 // A line (and an end that differs from the usual one) for a "#." comment: UTF-8 text, C-like

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/code_page_pairs.h"
+
 namespace cli {
 
 std::vector<std::string> ConversionsOf(const std::string& text) {
@@ -27,7 +29,7 @@ std::vector<std::string> ConversionsOf(const std::string& text) {
 int AcceleratorCount(const std::string& text) {
     int count = 0;
     for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (static_cast<unsigned char>(text[i]) >= 0x80) {
+        if (qml::StartsDoubleByte(static_cast<unsigned char>(text[i]))) {
             ++i;
         } else if (text[i] == '&') {
             if (text[i + 1] != '&' && text[i + 1] != ' ' && text[i + 1] != '\t') ++count;
@@ -42,7 +44,7 @@ std::string MarkupProblem(const std::string& text) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const bool doubled = i + 1 < text.size() && text[i + 1] == c;
-        if (static_cast<unsigned char>(c) >= 0x80 && !group) {
+        if (qml::StartsDoubleByte(static_cast<unsigned char>(c)) && !group) {
             ++i;
         } else if (c == '{' && !group) {
             if (doubled)
