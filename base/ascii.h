@@ -1,6 +1,7 @@
-// ASCII letter case, the only case the library folds: names in profile files, window classes,
-// locale names and the translators' case retries all ignore the case of A-Z and nothing else,
-// so a double-byte character whose trail byte looks like a letter is never touched.
+// ASCII byte classes, and letter case, the only case the library folds: names in profile files,
+// window classes, locale names and the translators' case retries ignore the case of A-Z and
+// nothing else. Unlike a locale's toupper, no byte of 0x80 or above ever changes, so the lead
+// byte of a double-byte character stays as it is.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +18,10 @@ constexpr bool IsAsciiLower(char c) {
 }
 constexpr bool IsAsciiLetter(char c) {
     return IsAsciiUpper(c) || IsAsciiLower(c);
+}
+// The C0 controls and DEL, which diagnostics and exported texts show escaped.
+constexpr bool IsAsciiControl(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
 constexpr char AsciiLower(char c) {
     return IsAsciiUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/ascii.h"
 #include "language/catalogue.h"
 #include "language/language_state.h"
 #include "platform/crt.h"
@@ -43,8 +44,8 @@ constexpr const char kLanguageFileHeader[] =
 bool IsPlainFileName(const char* name) {
     if (!*name || std::strstr(name, "..")) return false;
     for (const char* p = name; *p; ++p) {
-        const unsigned char c = static_cast<unsigned char>(*p);
-        if (c < 0x20 || c == 0x7F || c == '/' || c == '\\' || c == ':') return false;
+        const char c = *p;
+        if (IsAsciiControl(c) || c == '/' || c == '\\' || c == ':') return false;
     }
     return true;
 }
@@ -54,7 +55,7 @@ std::string Printable(const char* text) {
     std::string printable;
     for (const char* p = text; *p; ++p) {
         const unsigned char c = static_cast<unsigned char>(*p);
-        if (c < 0x20 || c == 0x7F) {
+        if (IsAsciiControl(*p)) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
             printable += escaped;

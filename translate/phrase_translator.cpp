@@ -448,7 +448,7 @@ const char* FindDoubleByteRunEnd(const char* start, const char* end) {
     const char* p = start;
     while (p < end && *p != '\0') {
         auto b = static_cast<unsigned char>(*p);
-        if ((p - start) % 2 == 0 && b <= 127) break;
+        if ((p - start) % 2 == 0 && !StartsDoubleByte(b)) break;
         ++p;
     }
     return p;

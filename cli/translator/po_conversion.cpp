@@ -53,7 +53,7 @@ std::string EncodeLine(const std::string& bytes, int codePage) {
             out += "\\t";
         } else if (c == '@' && i == 0) {
             out += "\\@";
-        } else if (c < 0x20 || c == 0x7F || (c >= 0x80 && !convertible) ||
+        } else if (qml::IsAsciiControl(text[i]) || (c >= 0x80 && !convertible) ||
                    (c == ' ' && (i == 0 || i >= trailing))) {
             std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
             out += escaped;

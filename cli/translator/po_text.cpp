@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "arguments.h"
+#include "base/ascii.h"
 #include "translator/escapes.h"
 #include "translator/language_document.h"
 
@@ -30,7 +31,7 @@ std::string Quote(const std::string& text) {
                 out += "\\r";
                 break;
             default:
-                if (c < 0x20 || c == 0x7F) {
+                if (qml::IsAsciiControl(c)) {
                     char escaped[8];
                     std::snprintf(escaped, sizeof escaped, "\\%03o", c);
                     out += escaped;
