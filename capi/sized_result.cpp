@@ -2,7 +2,7 @@
 
 #include "base/bounded_copy.h"
 #include "base/code_page_pairs.h"
-#include "base/utf8_boundary.h"
+#include "base/utf8.h"
 
 namespace qml::capi {
 

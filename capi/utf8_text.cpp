@@ -1,6 +1,6 @@
 #include "capi/utf8_text.h"
 
-#include "base/utf8_boundary.h"
+#include "base/utf8.h"
 
 namespace qml::capi {
 

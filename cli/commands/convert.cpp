@@ -1,7 +1,7 @@
 // convert and detect: Chinese text between Big5 and GB, and which of the two a text is in.
 #include <utility>
 
-#include "base/utf8_boundary.h"
+#include "base/utf8.h"
 #include "command.h"
 #include "input.h"
 #include "output.h"

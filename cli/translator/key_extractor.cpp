@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "arguments.h"
+#include "base/utf8.h"
 #include "quorvel/lookup_observer.h"
 #include "quorvel/multilanguage.h"
 #include "translator/language_document.h"
@@ -299,16 +300,7 @@ std::string EightBitScript(const std::string& bytes) {
     for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
         const unsigned code = static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1])
                                                                          << 8;
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        qml::AppendUtf8(out, code);
     }
     return out;
 }

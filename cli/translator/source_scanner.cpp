@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "base/utf8.h"
 #include "translator/escapes.h"
 
 namespace cli {
@@ -22,24 +23,6 @@ bool IsIdentifierStart(char c) {
 }
 bool IsIdentifierChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
-
-void AppendUtf8(std::string& out, unsigned long code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | ((code >> 18) & 0x07));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 int HexDigit(char c) {
@@ -184,7 +167,7 @@ class Lexer {
                     for (int n = c == 'u' ? 4 : 8;
                          n > 0 && m_at < m_text.size() && HexDigit(m_text[m_at]) >= 0; --n)
                         value = value << 4 | static_cast<unsigned long>(HexDigit(m_text[m_at++]));
-                    AppendUtf8(out, value);
+                    qml::AppendUtf8(out, value);
                     break;
                 }
                 default:

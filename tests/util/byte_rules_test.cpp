@@ -1,4 +1,4 @@
-// The byte rules of base/: ASCII case, bounded copies, and cuts that keep characters whole.
+// The byte rules of base/: ASCII case, bounded copies, cuts that keep characters whole, UTF-8.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +7,7 @@
 #include "base/ascii.h"
 #include "base/bounded_copy.h"
 #include "base/code_page_pairs.h"
-#include "base/utf8_boundary.h"
+#include "base/utf8.h"
 
 namespace {
 
@@ -61,6 +61,16 @@ TEST(ByteRules, FoldOnlyAsciiLettersAndCutBetweenCharacters) {
         EXPECT_EQ(qml::Utf8PrefixLength(utf8, c.limit), c.utf8) << c.limit;
     }
     EXPECT_EQ(qml::DoubleBytePrefixLength("a\xB0", 2), 2u);
+    const struct {
+        unsigned long code;
+        const char* bytes;
+    } encoded[] = {
+        {0x7F, "\x7F"}, {0x80, "\xC2\x80"}, {0xFFFF, "\xEF\xBF\xBF"}, {0x10000, "\xF0\x90\x80\x80"}};
+    for (const auto& e : encoded) {
+        std::string out;
+        qml::AppendUtf8(out, e.code);
+        EXPECT_EQ(out, e.bytes) << e.code;
+    }
 
     // Code page 936 pairs: lead 0x81..0xFE, trail 0x40..0xFE without 0x7F.
     const struct {
