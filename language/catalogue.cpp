@@ -36,11 +36,6 @@ CString CaptionOf(const CString& englishName, bool fileIsUtf8) {
     return CString(LanguageFileText(std::string_view(caption, n), fileIsUtf8));
 }
 
-// Copies text into buffer, cut to size - 1 bytes and terminated.
-void CopyCut(const CString& text, char* buffer, int size) {
-    FillBounded(buffer, static_cast<size_t>(size), text.GetString());
-}
-
 }  // namespace
 
 std::vector<CString> LanguageCaptions() {
@@ -65,7 +60,7 @@ char* FillCaptionLine(int languageType, char* buffer, int size) {
     CString englishName = EnglishNameOf(languageType);
     if (!englishName.IsEmpty()) text = CaptionOf(englishName, LanguageFileIsUtf8()) + "\n";
     if (text.IsEmpty()) text = "English\n";
-    CopyCut(text, buffer, size);
+    FillBounded(buffer, static_cast<size_t>(size), text.GetString());
     return buffer;
 }
 
@@ -101,7 +96,7 @@ void* GetAllLanguageTypeDesc(char* buffer, int size, CStringArray* list) {
     }
 
     if (buffer && size > 0) {
-        CopyCut(text, buffer, size);
+        FillBounded(buffer, static_cast<size_t>(size), text.GetString());
         return buffer;
     }
     return list;
