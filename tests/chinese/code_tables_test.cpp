@@ -9,7 +9,6 @@
 #include "platform/codepage.h"
 #include "platform/os.h"
 #include "platform/resource.h"
-#include "support/system_mapping.h"
 
 namespace {
 
@@ -154,8 +153,10 @@ TEST(CodeTables, Big5ToCp936AndCp936ToBig5Cells) {
     }
 }
 
+// The POSIX stand-in's code-page services. On Windows the system's own answer (Wine's maps no
+// character between the scripts).
+#if !defined(_WIN32)
 TEST(CodePageServices, TraditionalAndSimplifiedMappingsKeepTheLength) {
-    if (!qml_test::SystemMapsChineseCharacters()) GTEST_SKIP() << qml_test::NoChineseMappingReason();
     struct Case {
         DWORD flags;
         const char* in;
@@ -180,9 +181,6 @@ TEST(CodePageServices, TraditionalAndSimplifiedMappingsKeepTheLength) {
 }
 
 TEST(CodePageServices, LCMapStringRefusesWhatItCannotDo) {
-#if defined(_WIN32)
-    GTEST_SKIP() << "checks the POSIX stand-in's limits; Windows answers with its own code-page services";
-#endif
     char out[8] = {};
     const char gb[] = "\xB9\xFA";
     EXPECT_EQ(qml::os::LCMapStringA(1028, LCMAP_TRADITIONAL_CHINESE, gb, -1, out, 8), 0);
@@ -198,9 +196,6 @@ TEST(CodePageServices, LCMapStringRefusesWhatItCannotDo) {
 }
 
 TEST(CodePageServices, MultiByteToWideCharCountsCharacters) {
-#if defined(_WIN32)
-    GTEST_SKIP() << "checks the POSIX stand-in's limits; Windows answers with its own code-page services";
-#endif
     struct Case {
         const char* bytes;
         int units;
@@ -219,5 +214,6 @@ TEST(CodePageServices, MultiByteToWideCharCountsCharacters) {
     }
     EXPECT_EQ(qml::os::MultiByteToWideChar(950, 0, "a", -1, nullptr, 0), 0);
 }
+#endif
 
 }  // namespace
