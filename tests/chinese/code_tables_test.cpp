@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "byte_pairs.h"
 #include "chinese/code_tables.h"
 #include "conversion_settings_guard.h"
 #include "module/module_instance.h"
@@ -82,12 +83,9 @@ TEST(CodeTables, Big5ToGbCells) {
         EXPECT_EQ(Cell(table.data + qml::Big5ToGbCellOffset(c.big5 >> 8, c.big5 & 0xFF)), c.gb)
             << std::hex << c.big5 << ": " << c.why;
     }
-    for (unsigned lead = 0xFA; lead <= 0xFE; ++lead) {
-        for (unsigned trail = 0xA1; trail <= 0xFE; ++trail) {
-            ASSERT_EQ(Cell(table.data + qml::Big5ToGbCellOffset(lead, trail)), "A1A1")
-                << lead << " " << trail;
-        }
-    }
+    qml_test::ForEachPair(0xFA, 0xFE, 0xA1, 0xFE, [&](unsigned lead, unsigned trail) {
+        ASSERT_EQ(Cell(table.data + qml::Big5ToGbCellOffset(lead, trail)), "A1A1") << lead << " " << trail;
+    });
 }
 
 TEST(CodeTables, GbToBig5Cells) {
