@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "byte_pairs.h"
 #include "code_pages.h"
 #include "conversion_settings_guard.h"
 #include "quorvel/multilanguage.h"
@@ -96,35 +97,33 @@ TEST(Big5ToGb, EveryBig5CharacterAsItselfWhereCodePage936HoldsIt) {
     Faults notBack("Big5 -> GB -> Big5 does not give the bytes back");
     int held = 0, ambiguous = 0;
     std::string line, expectedLine;
-    for (unsigned lead = 0xA1; lead <= 0xFE; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            const std::string big5 = Pair(lead, trail);
-            const std::optional<std::string> ch = Decode(CodePage::kBig5, big5);
-            if (!ch || IsPrivateUse(*ch)) continue;
-            const std::string gb = Big2Gb(big5.c_str()).str();
-            line += big5 + "z";
-            expectedLine += gb + "z";
-            const std::optional<std::string> gbCode = Encode(CodePage::kGbk, *ch);
-            if (!gbCode || gbCode->size() != 2) {
-                if (gb.size() != 2 || !Decode(CodePage::kGbk, gb)) invalid.Add(Hex(big5) + " -> " + Hex(gb));
-                continue;
-            }
-            ++held;
-            if (gb != *gbCode) notItself.Add(Hex(big5) + " " + *ch + " -> " + Hex(gb));
-            // Back to the character (a code page may give one character two codes), or to
-            // the fixed code of a punctuation row.
-            const std::string back = Gb2Big(gb.c_str()).str();
-            const std::string punctuation = PunctuationFor(gb);
-            if (punctuation.empty() ? Decode(CodePage::kBig5, back) == ch : back == punctuation) continue;
-#if defined(QML_TEST_OPENCC_DATA_DIR)
-            if (qml_test::TaiwanForms()(*ch) == *ch) {
-                notBack.Add(Hex(big5) + " " + *ch + " -> " + Hex(gb) + " -> " + Hex(back));
-                continue;
-            }
-#endif
-            ++ambiguous;  // without OpenCC, only counted
+    qml_test::ForEachPair(0xA1, 0xFE, 0x40, 0xFE, [&](unsigned lead, unsigned trail) {
+        const std::string big5 = Pair(lead, trail);
+        const std::optional<std::string> ch = Decode(CodePage::kBig5, big5);
+        if (!ch || IsPrivateUse(*ch)) return;
+        const std::string gb = Big2Gb(big5.c_str()).str();
+        line += big5 + "z";
+        expectedLine += gb + "z";
+        const std::optional<std::string> gbCode = Encode(CodePage::kGbk, *ch);
+        if (!gbCode || gbCode->size() != 2) {
+            if (gb.size() != 2 || !Decode(CodePage::kGbk, gb)) invalid.Add(Hex(big5) + " -> " + Hex(gb));
+            return;
         }
-    }
+        ++held;
+        if (gb != *gbCode) notItself.Add(Hex(big5) + " " + *ch + " -> " + Hex(gb));
+        // Back to the character (a code page may give one character two codes), or to
+        // the fixed code of a punctuation row.
+        const std::string back = Gb2Big(gb.c_str()).str();
+        const std::string punctuation = PunctuationFor(gb);
+        if (punctuation.empty() ? Decode(CodePage::kBig5, back) == ch : back == punctuation) return;
+#if defined(QML_TEST_OPENCC_DATA_DIR)
+        if (qml_test::TaiwanForms()(*ch) == *ch) {
+            notBack.Add(Hex(big5) + " " + *ch + " -> " + Hex(gb) + " -> " + Hex(back));
+            return;
+        }
+#endif
+        ++ambiguous;  // without OpenCC, only counted
+    });
     EXPECT_TRUE(Big2Gb(line.c_str()).str() == expectedLine) << "in one line as one by one";
     // Code page 950 has some 13,900 double-byte characters; all but a few hundred of them
     // (user-defined ones above all) are in code page 936. Checks that the walk saw them.
@@ -147,38 +146,36 @@ TEST(GbToBig5, EveryCodePage936CharacterAsOneBig5Character) {
     Faults notTaiwan("GB -> Big5 does not give the Taiwan-standard form that Big5 holds");
     int characters = 0;
     std::string line, expectedLine;
-    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            const std::string gb = Pair(lead, trail);
-            const std::optional<std::string> ch = Decode(CodePage::kGbk, gb);
-            if (trail == 0x7F || !ch || IsPrivateUse(*ch)) continue;
-            ++characters;
-            const std::string converted = Gb2Big((gb + "z").c_str()).str();
-            line += gb + "z";
-            expectedLine += converted;
-            const std::string big5 = converted.substr(0, 2);
-            if (converted.size() != 3 || converted[2] != 'z') {
-                asAnother.Add(Hex(gb) + " " + *ch + " -> " + Hex(converted) + " (not one pair)");
-                continue;
-            }
-            const std::optional<std::string> result = Decode(CodePage::kBig5, big5);
-            if (big5 == gb && result != ch) asAnother.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5));
-            const bool inBig5 = Encode(CodePage::kBig5, *ch).has_value();
-            // (The blank is itself the ideographic space.)
-            if ((big5 == kBig5Blank || !result) && inBig5 && *ch != "\u3000")
-                lost.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5));
-#if defined(QML_TEST_OPENCC_DATA_DIR)
-            // A character becomes its Taiwan-standard form where Big5 holds that; a traditional
-            // one (of another, simplified character) that Big5 holds may stay itself.
-            const std::string taiwan = qml_test::TaiwanForms()(*ch);
-            const bool mayStay = inBig5 && qml_test::SimplifiedForms()(*ch) != *ch;
-            if (PunctuationFor(gb).empty() && (mayStay || Encode(CodePage::kBig5, taiwan)) &&
-                result != taiwan && !(mayStay && result == ch))
-                notTaiwan.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5) + " " + result.value_or("?") +
-                              ", not " + taiwan);
-#endif
+    qml_test::ForEachPair(0x81, 0xFE, 0x40, 0xFE, [&](unsigned lead, unsigned trail) {
+        const std::string gb = Pair(lead, trail);
+        const std::optional<std::string> ch = Decode(CodePage::kGbk, gb);
+        if (trail == 0x7F || !ch || IsPrivateUse(*ch)) return;
+        ++characters;
+        const std::string converted = Gb2Big((gb + "z").c_str()).str();
+        line += gb + "z";
+        expectedLine += converted;
+        const std::string big5 = converted.substr(0, 2);
+        if (converted.size() != 3 || converted[2] != 'z') {
+            asAnother.Add(Hex(gb) + " " + *ch + " -> " + Hex(converted) + " (not one pair)");
+            return;
         }
-    }
+        const std::optional<std::string> result = Decode(CodePage::kBig5, big5);
+        if (big5 == gb && result != ch) asAnother.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5));
+        const bool inBig5 = Encode(CodePage::kBig5, *ch).has_value();
+        // (The blank is itself the ideographic space.)
+        if ((big5 == kBig5Blank || !result) && inBig5 && *ch != "\u3000")
+            lost.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5));
+#if defined(QML_TEST_OPENCC_DATA_DIR)
+        // A character becomes its Taiwan-standard form where Big5 holds that; a traditional
+        // one (of another, simplified character) that Big5 holds may stay itself.
+        const std::string taiwan = qml_test::TaiwanForms()(*ch);
+        const bool mayStay = inBig5 && qml_test::SimplifiedForms()(*ch) != *ch;
+        if (PunctuationFor(gb).empty() && (mayStay || Encode(CodePage::kBig5, taiwan)) && result != taiwan &&
+            !(mayStay && result == ch))
+            notTaiwan.Add(Hex(gb) + " " + *ch + " -> " + Hex(big5) + " " + result.value_or("?") + ", not " +
+                          taiwan);
+#endif
+    });
     EXPECT_TRUE(Gb2Big(line.c_str()).str() == expectedLine) << "in one line as one by one";
     // Code page 936 has 21,791 double-byte characters besides its user-defined area. Checks
     // that the walk saw them.

@@ -17,6 +17,7 @@
 #include "chinese/code_tables.h"
 #include "platform/codepage.h"
 #include "platform/posix/embedded_data.h"
+#include "byte_pairs.h"
 #include "support/test_support.h"
 
 namespace {
@@ -160,26 +161,23 @@ class CodeTableMappings : public ::testing::Test {
 
 TEST_F(CodeTableMappings, Cp936ToBig5GivesTaiwanStandardFormsAndNeverAnotherCharacter) {
     int taiwanForms = 0;
-    for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            const unsigned gb = lead << 8 | trail;
-            const unsigned cell =
-                CellAt(qml::embedded::cp936_to_big5, qml::Cp936ToBig5CellOffset(lead, trail));
-            if (qml::HasGbToBig5Cell(lead, trail)) {
-                ASSERT_EQ(cell, CellAt(qml::embedded::gb_to_big5, qml::GbToBig5CellOffset(lead, trail)))
-                    << std::hex << gb << ": the two GB-to-Big5 tables disagree";
-            }
-            const std::string ch = gbk.Decode(gb);
-            if (trail == 0x7F || ch.empty() || IsPrivateUse(ch)) {
-                ASSERT_EQ(cell, trail == 0x7F ? 0 : kBlank) << std::hex << gb << ": no character";
-                continue;
-            }
-            const bool inGb2312 = !gb2312.Decode(gb).empty();
-            ExpectBig5Cell(gb, ch, cell, inGb2312);
-            const std::string standard = TaiwanForms(ch).front();
-            taiwanForms += inGb2312 && standard != ch && cell == big5.Encode(standard);
+    qml_test::ForEachPair(0x81, 0xFE, 0x40, 0xFE, [&](unsigned lead, unsigned trail) {
+        const unsigned gb = lead << 8 | trail;
+        const unsigned cell = CellAt(qml::embedded::cp936_to_big5, qml::Cp936ToBig5CellOffset(lead, trail));
+        if (qml::HasGbToBig5Cell(lead, trail)) {
+            ASSERT_EQ(cell, CellAt(qml::embedded::gb_to_big5, qml::GbToBig5CellOffset(lead, trail)))
+                << std::hex << gb << ": the two GB-to-Big5 tables disagree";
         }
-    }
+        const std::string ch = gbk.Decode(gb);
+        if (trail == 0x7F || ch.empty() || IsPrivateUse(ch)) {
+            ASSERT_EQ(cell, trail == 0x7F ? 0 : kBlank) << std::hex << gb << ": no character";
+            return;
+        }
+        const bool inGb2312 = !gb2312.Decode(gb).empty();
+        ExpectBig5Cell(gb, ch, cell, inGb2312);
+        const std::string standard = TaiwanForms(ch).front();
+        taiwanForms += inGb2312 && standard != ch && cell == big5.Encode(standard);
+    });
     // The hanzi of GB2312 that Taiwan writes otherwise and whose Taiwan form Big5 holds,
     // counted from OpenCC's data as it was when the tables were made; 2,088 before.
     EXPECT_GE(taiwanForms, 2249);
@@ -187,56 +185,50 @@ TEST_F(CodeTableMappings, Cp936ToBig5GivesTaiwanStandardFormsAndNeverAnotherChar
 
 TEST_F(CodeTableMappings, Big5CharactersComeBackUnlessTheyAreSimplifiedForms) {
     int roundTrips = 0;
-    for (unsigned lead = 0xA1; lead <= 0xF9; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            const unsigned code = lead << 8 | trail;
-            const std::string ch = big5.Decode(code);
-            const unsigned gb = ch.empty() || IsPrivateUse(ch) ? 0 : gbk.Encode(ch);
-            if (gb == 0) continue;
-            ASSERT_EQ(CellAt(qml::embedded::big5_to_cp936, qml::Big5ToGbCellOffset(lead, trail)), gb)
-                << std::hex << code << " " << ch;
-            const unsigned back =
-                CellAt(qml::embedded::cp936_to_big5, qml::Cp936ToBig5CellOffset(gb >> 8, gb & 0xFF));
-            // Big5 codes a few characters twice (兀, box drawings); code page 936 characters that
-            // are also the simplified form of another (里 裡, 台 臺) go to that other.
-            if (back != code && big5.Decode(back) != ch) {
-                EXPECT_TRUE(IsSimplifiedForm(ch, gb2312.Encode(ch) != 0)) << std::hex << code << " " << ch;
-            }
-            roundTrips += back == code;
+    qml_test::ForEachPair(0xA1, 0xF9, 0x40, 0xFE, [&](unsigned lead, unsigned trail) {
+        const unsigned code = lead << 8 | trail;
+        const std::string ch = big5.Decode(code);
+        const unsigned gb = ch.empty() || IsPrivateUse(ch) ? 0 : gbk.Encode(ch);
+        if (gb == 0) return;
+        ASSERT_EQ(CellAt(qml::embedded::big5_to_cp936, qml::Big5ToGbCellOffset(lead, trail)), gb)
+            << std::hex << code << " " << ch;
+        const unsigned back =
+            CellAt(qml::embedded::cp936_to_big5, qml::Cp936ToBig5CellOffset(gb >> 8, gb & 0xFF));
+        // Big5 codes a few characters twice (兀, box drawings); code page 936 characters that
+        // are also the simplified form of another (里 裡, 台 臺) go to that other.
+        if (back != code && big5.Decode(back) != ch) {
+            EXPECT_TRUE(IsSimplifiedForm(ch, gb2312.Encode(ch) != 0)) << std::hex << code << " " << ch;
         }
-    }
+        roundTrips += back == code;
+    });
     EXPECT_GT(roundTrips, 13000);
 }
 
 TEST_F(CodeTableMappings, Big5ToGbGivesGb2312SimplifiedForms) {
-    for (unsigned lead = 0xA4; lead <= 0xF9; ++lead) {
-        for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-            const unsigned code = lead << 8 | trail;
-            const std::string ch = big5.Decode(code);
-            if (ch.empty() || IsPrivateUse(ch)) continue;
-            const unsigned cell = CellAt(qml::embedded::big5_to_gb, qml::Big5ToGbCellOffset(lead, trail));
-            const std::vector<std::string>& simplified = FormsOf("TSCharacters", ch);
-            if (unsigned own = gb2312.Encode(ch)) {
-                EXPECT_EQ(cell, own) << std::hex << code << " " << ch;
-            } else if (!simplified.empty() && gb2312.Encode(simplified.front()) != 0) {
-                EXPECT_TRUE(Contains(simplified, gbk.Decode(cell))) << std::hex << code << " " << ch;
-            }
+    qml_test::ForEachPair(0xA4, 0xF9, 0x40, 0xFE, [&](unsigned lead, unsigned trail) {
+        const unsigned code = lead << 8 | trail;
+        const std::string ch = big5.Decode(code);
+        if (ch.empty() || IsPrivateUse(ch)) return;
+        const unsigned cell = CellAt(qml::embedded::big5_to_gb, qml::Big5ToGbCellOffset(lead, trail));
+        const std::vector<std::string>& simplified = FormsOf("TSCharacters", ch);
+        if (unsigned own = gb2312.Encode(ch)) {
+            EXPECT_EQ(cell, own) << std::hex << code << " " << ch;
+        } else if (!simplified.empty() && gb2312.Encode(simplified.front()) != 0) {
+            EXPECT_TRUE(Contains(simplified, gbk.Decode(cell))) << std::hex << code << " " << ch;
         }
-    }
+    });
 }
 
 TEST_F(CodeTableMappings, SystemTraditionalMappingGivesTaiwanStandardForms) {
-    for (unsigned lead = 0xB0; lead <= 0xF7; ++lead) {
-        for (unsigned trail = 0xA1; trail <= 0xFE; ++trail) {
-            const std::string ch = gb2312.Decode(lead << 8 | trail);
-            const unsigned standard = ch.empty() ? 0 : gbk.Encode(TaiwanForms(ch).front());
-            if (standard == 0) continue;
-            const char in[3] = {static_cast<char>(lead), static_cast<char>(trail), 0};
-            char out[3] = {};
-            ASSERT_EQ(qml::os::LCMapStringA(2052, LCMAP_TRADITIONAL_CHINESE, in, -1, out, 3), 3);
-            EXPECT_EQ(CellAt(reinterpret_cast<unsigned char*>(out), 0), standard) << ch;
-        }
-    }
+    qml_test::ForEachPair(0xB0, 0xF7, 0xA1, 0xFE, [&](unsigned lead, unsigned trail) {
+        const std::string ch = gb2312.Decode(lead << 8 | trail);
+        const unsigned standard = ch.empty() ? 0 : gbk.Encode(TaiwanForms(ch).front());
+        if (standard == 0) return;
+        const char in[3] = {static_cast<char>(lead), static_cast<char>(trail), 0};
+        char out[3] = {};
+        ASSERT_EQ(qml::os::LCMapStringA(2052, LCMAP_TRADITIONAL_CHINESE, in, -1, out, 3), 3);
+        EXPECT_EQ(CellAt(reinterpret_cast<unsigned char*>(out), 0), standard) << ch;
+    });
 }
 
 }  // namespace

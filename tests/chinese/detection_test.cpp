@@ -115,10 +115,12 @@ TEST(LCMapString_Auto, MapsTraditionalToSimplifiedOnAGbSystemOnly) {
     SetGBAndBig5_Para(nullptr, nullptr);
     EXPECT_EQ(Hex(LCMapString_Auto(traditional.c_str())), Hex(traditional));
 
-    if (!qml_test::SystemMapsChineseCharacters()) GTEST_SKIP() << qml_test::NoChineseMappingReason();
+    // Where the system maps nothing (Wine), the text comes back as it is.
     {
         ConversionSettings settings(LANGUAGE_TYPE_GB, 0);
-        EXPECT_EQ(Hex(LCMapString_Auto(traditional.c_str())), Hex(Bytes("41 B9FA C3C7 42")));
+        const std::string simplified =
+            qml_test::SystemMapsChineseCharacters() ? Bytes("41 B9FA C3C7 42") : traditional;
+        EXPECT_EQ(Hex(LCMapString_Auto(traditional.c_str())), Hex(simplified));
         EXPECT_EQ(LCMapString_Auto(""), "");
         EXPECT_EQ(LCMapString_Auto(nullptr), "");
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -134,6 +135,31 @@ TEST(HostileLanguageFile, AFileThatVanishesOrChangesBetweenCalls) {
     EXPECT_EQ(Lookup("Open"), "Open");
 }
 
+bool g_heardFailure = false;
+void HearFailure(unsigned int, char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    g_heardFailure = qml_test::FormatLine(format, args).find("failed") != std::string::npos;
+    va_end(args);
+}
+
+// Starts body in a child process that ends with body's result (or by a signal) within 20 s.
+template <class Body>
+pid_t Spawn(Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(20);
+        ::_exit(body());
+    }
+    return pid;
+}
+
+int Wait(pid_t pid) {
+    int status = -1;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
 // The language file is missing and cannot be created: lookups find nothing, the parameters
 // stay, and a later set-up on a writable directory creates the file.
 void ExpectUnwritableDirectoryIsHarmless(const std::string& directory) {
@@ -160,17 +186,35 @@ TEST(HostileLanguageFile, ADirectoryThatCannotBeWritten) {
     ExpectUnwritableDirectoryIsHarmless(dir.file("plain") + "/lang");
 }
 
-// A directory without write permission stops every user but root.
+// A directory without write permission stops its owner. The set-up runs in a child process;
+// as root the child first becomes an ordinary user (65534), the directory's owner, since
+// permissions do not bind root.
 TEST(HostileLanguageFile, ADirectoryWithoutWritePermission) {
     qml_test::TempDir locked;
     qml_test::WriteFile(locked.file("Language.ini"), "[LanguageType]\n3=Testish\n");
-    ASSERT_EQ(::chmod(locked.path().c_str(), 0500), 0);
-    if (::geteuid() == 0) {
-        ::chmod(locked.path().c_str(), 0700);
-        GTEST_SKIP() << "running as root: permissions do not stop the creation of a file; "
-                        "ADirectoryThatCannotBeWritten covers directories that refuse root too";
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t kUser = 65534;
+    constexpr gid_t kGroup = 65534;
+    if (root) {
+        ASSERT_EQ(::chown(locked.path().c_str(), kUser, kGroup), 0);
+        ASSERT_EQ(::chown(locked.file("Language.ini").c_str(), kUser, kGroup), 0);
     }
-    ExpectUnwritableDirectoryIsHarmless(locked.path());
+    ASSERT_EQ(::chmod(locked.path().c_str(), 0500), 0);
+    const int status = Wait(Spawn([&] {
+        if (root && (::setgroups(0, nullptr) != 0 || ::setgid(kGroup) != 0 || ::setuid(kUser) != 0)) return 2;
+        // The catalogue is read, so only the missing right to write stops the creation.
+        if (::access(locked.file("Language.ini").c_str(), R_OK) != 0) return 3;
+        if (::access(locked.path().c_str(), W_OK) == 0) return 4;
+        g_heardFailure = false;
+        qml_test::ScopedEnv locale("LC_ALL", "C");
+        Set_MultiLanguage_Para(locked.path().c_str(), 3, HearFailure, nullptr);
+        if (!g_heardFailure) return 5;
+        ExpectUnwritableDirectoryIsHarmless(locked.path());
+        return ::testing::Test::HasFailure() ? 1 : 0;
+    }));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "status " << status << " (exit 1: a check failed, 2: could not become user 65534, 3: catalogue "
+        << "unreadable, 4: directory writable, 5: failure not reported)";
     EXPECT_FALSE(std::filesystem::exists(locked.file("Testish.lng")));
     ASSERT_EQ(::chmod(locked.path().c_str(), 0700), 0);
     Set_MultiLanguage_Para(locked.path().c_str(), 3, nullptr, nullptr);
@@ -221,31 +265,6 @@ TEST(HostileLanguageFile, PathsLongerThanTheStateHolds) {
     Set_MultiLanguage_Para(shallow.c_str(), 3, nullptr, nullptr);
     EXPECT_EQ(std::strlen(qml::State().languageFile), 258u);
     EXPECT_TRUE(std::filesystem::is_regular_file(shallow + "/" + fitting + ".lng"));
-}
-
-bool g_heardFailure = false;
-void HearFailure(unsigned int, char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    g_heardFailure = qml_test::FormatLine(format, args).find("failed") != std::string::npos;
-    va_end(args);
-}
-
-// Starts body in a child process that ends with body's result (or by a signal) within 20 s.
-template <class Body>
-pid_t Spawn(Body body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::alarm(20);
-        ::_exit(body());
-    }
-    return pid;
-}
-
-int Wait(pid_t pid) {
-    int status = -1;
-    ::waitpid(pid, &status, 0);
-    return status;
 }
 
 // A language file appears whole or not at all, and nothing that stands in its place is written:

@@ -111,25 +111,6 @@ TEST_F(LongWindowTexts, TextsSetThroughTheConversionReadBackWhole) {
     }
 }
 
-TEST_F(LongWindowTexts, TheWindowSystemCopiesWithinEveryBuffer) {
-    const std::string text(kLong, 'w');
-    HWND window = Make("Static", text);
-    EXPECT_EQ(quorvel::GetWindowTextLengthA(window), static_cast<int>(kLong));
-    for (int size : {1, 2, 100, 4999, 5000, 5001}) {
-        Guarded buffer(size);
-        int n = quorvel::GetWindowTextA(window, buffer.data(), size);
-        EXPECT_TRUE(buffer.GuardsIntact()) << size;
-        EXPECT_EQ(n, std::min(size - 1, static_cast<int>(kLong)));
-        EXPECT_EQ(buffer.Text(), text.substr(0, static_cast<size_t>(n)));
-
-        Guarded message(size);
-        LRESULT copied = quorvel::SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size),
-                                               reinterpret_cast<LPARAM>(message.data()));
-        EXPECT_TRUE(message.GuardsIntact()) << size;
-        EXPECT_EQ(copied, n);
-    }
-}
-
 TEST_F(LongWindowTexts, MessageBoxesOfLongTexts) {
     quorvel::SetApplicationName("Console");
     std::vector<quorvel::MessageBoxRequest> shown;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/crt.h"
+#include "support/case_name.h"
 #include "support/test_support.h"
 
 namespace {
@@ -55,7 +56,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, VsnprintfRule,
                              // longer: cut to count bytes, not terminated, -1
                              FormatCase{4, "%s", "abcdef", -1, "abcd#"s},
                              FormatCase{1, "%s", "abcdef", -1, "a#"s},
-                             FormatCase{3, "<%s>", "ab", -1, "<ab#"s}, FormatCase{0, "%s", "abc", -1, "#"s}));
+                             FormatCase{3, "<%s>", "ab", -1, "<ab#"s}, FormatCase{0, "%s", "abc", -1, "#"s}),
+                         // The whole text, then the count: abc_in_10.
+                         [](const ::testing::TestParamInfo<FormatCase>& info) {
+                             std::string text = info.param.format;
+                             text.replace(text.find("%s"), 2, info.param.argument);
+                             return qml_test::CaseName(text) + "_in_" + std::to_string(info.param.count);
+                         });
 
 TEST(Vsnprintf, FormatsNumbersAndManyArguments) {
     char buffer[64] = {};
@@ -94,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "\xC4\xE3\xBA\xC3"
                                  "AB"},
                       CaseChange{"\xA4\x61\xA4\x41", "\xA4\x61\xA4\x61", "\xA4\x41\xA4\x41"},
-                      CaseChange{"\xC0\xE0\xC9\xE9", "\xC0\xE0\xC9\xE9", "\xC0\xE0\xC9\xE9"}));
+                      CaseChange{"\xC0\xE0\xC9\xE9", "\xC0\xE0\xC9\xE9", "\xC0\xE0\xC9\xE9"}),
+    [](const ::testing::TestParamInfo<CaseChange>& info) { return qml_test::CaseName(info.param.input); });
 
 TEST(AsciiCaseChange, NullStaysNull) {
     EXPECT_EQ(_strlwr(nullptr), nullptr);
@@ -110,6 +118,10 @@ struct CompareCase {
     const char* b;
     int sign;
 };
+
+std::string ComparisonName(const ::testing::TestParamInfo<CompareCase>& info) {
+    return qml_test::CaseName(info.param.a) + "_vs_" + qml_test::CaseName(info.param.b);
+}
 
 class Stricmp : public ::testing::TestWithParam<CompareCase> {};
 
@@ -127,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Stricmp,
                                            // letters compare as lower case: '_' and '[' lie below 'a'
                                            CompareCase{"_", "A", -1}, CompareCase{"[", "a", -1},
                                            // bytes from 0x80 compare unsigned, without case
-                                           CompareCase{"\xC0", "\xE0", -1}, CompareCase{"\x80", "z", 1}));
+                                           CompareCase{"\xC0", "\xE0", -1}, CompareCase{"\x80", "z", 1}),
+                         ComparisonName);
 
 class Mbscmp : public ::testing::TestWithParam<CompareCase> {};
 
@@ -141,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, Mbscmp,
                                            CompareCase{"ab", "abc", -1}, CompareCase{"\xB0\xA1", "a", 1},
                                            CompareCase{"\xA4\xA4", "\xA4\xA5", -1},
                                            CompareCase{"\xC4\xE3\xBA\xC3", "\xC4\xE3\xBA\xC3", 0},
-                                           CompareCase{"\xC4\xE3", "\xC4\xE3\xBA\xC3", -1}));
+                                           CompareCase{"\xC4\xE3", "\xC4\xE3\xBA\xC3", -1}),
+                         ComparisonName);
 
 TEST(Access, TakesBackslashesAsSeparators) {
     qml_test::TempDir dir;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/os.h"
+#include "support/case_name.h"
 #include "support/test_support.h"
 
 namespace {
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         // C, POSIX, empty, unset, unknown: English (United States)
         LocaleCase{"C", 0x0409}, LocaleCase{"C.UTF-8", 0x0409}, LocaleCase{"POSIX", 0x0409},
         LocaleCase{"", 0x0409}, LocaleCase{nullptr, 0x0409}, LocaleCase{"xx_YY", 0x0409},
-        LocaleCase{"@", 0x0409}, LocaleCase{"_.", 0x0409}));
+        LocaleCase{"@", 0x0409}, LocaleCase{"_.", 0x0409}),
+    [](const ::testing::TestParamInfo<LocaleCase>& info) { return qml_test::CaseName(info.param.name); });
 
 struct PrecedenceCase {
     const char* all;
@@ -73,6 +75,11 @@ INSTANTIATE_TEST_SUITE_P(Order, LocalePrecedence,
                                            PrecedenceCase{"", "zh_CN", "fr_FR", 0x0804},
                                            PrecedenceCase{nullptr, nullptr, "fr_FR", 0x040C},
                                            PrecedenceCase{"", "", "fr_FR", 0x040C},
-                                           PrecedenceCase{"C", "zh_CN", "fr_FR", 0x0409}));
+                                           PrecedenceCase{"C", "zh_CN", "fr_FR", 0x0409}),
+                         [](const ::testing::TestParamInfo<PrecedenceCase>& info) {
+                             return "All_" + qml_test::CaseName(info.param.all) + "_Messages_" +
+                                    qml_test::CaseName(info.param.messages) + "_Lang_" +
+                                    qml_test::CaseName(info.param.lang);
+                         });
 
 }  // namespace

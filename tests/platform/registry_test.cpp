@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/os.h"
+#include "support/case_name.h"
 #include "support/test_support.h"
 
 namespace {
@@ -111,7 +112,18 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{HKEY_LOCAL_MACHINE, "SOFTWARE\\Quorvel\\Sub", "InstallerLanguate", ERROR_FILE_NOT_FOUND, 0,
                   nullptr},
         ValueCase{HKEY_USERS, "SOFTWARE\\Quorvel", "InstallerLanguate", ERROR_FILE_NOT_FOUND, 0, nullptr},
-        ValueCase{HKEY_LOCAL_MACHINE, "SOFTWARE\\Quorvel", "Missing", 0, ERROR_FILE_NOT_FOUND, nullptr}));
+        ValueCase{HKEY_LOCAL_MACHINE, "SOFTWARE\\Quorvel", "Missing", 0, ERROR_FILE_NOT_FOUND, nullptr}),
+    // Root, key and value: HKLM_SOFTWARE_Quorvel_InstallerLanguate.
+    [](const ::testing::TestParamInfo<ValueCase>& info) {
+        const ValueCase& c = info.param;
+        const std::string root = c.root == HKEY_LOCAL_MACHINE  ? "HKLM"
+                                 : c.root == HKEY_CURRENT_USER ? "HKCU"
+                                                               : "HKU";
+        const std::string value = !c.value   ? "NoValueName"
+                                  : *c.value ? qml_test::CaseName(c.value)
+                                             : "EmptyValueName";
+        return root + "_" + qml_test::CaseName(c.subKey) + "_" + value;
+    });
 
 TEST_F(Registry, DataLongerThanTheBufferIsMoreData) {
     for (DWORD size : {0u, 1u, 4u}) {

@@ -21,6 +21,7 @@ const qml_test::Entries kFrench = {
     {"Print", "Imprimer"},
     {"Find", "Chercher"},
     {"Closing", "Fin"},
+    {"Abcde", "Wxyz"},
     {"Apple",
      "\x81"
      "Axa"},
@@ -62,6 +63,7 @@ const Case kCaptions[] = {
     {"Exi&t", "Qui&tter", "Quitter(&T)"},
     // No G in FIN: the English position 6, clamped to the translation's last byte.
     {"Closin&g", "Fi&n", "Fin(&G)"},
+    {"Abcd&e", "Wxy&z", "Wxyz(&E)"},  // the last letter: the translation's last byte
     // The trail byte A of a double-byte character is never taken for the letter.
     {"&Apple",
      "\x81"

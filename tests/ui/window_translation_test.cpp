@@ -70,14 +70,21 @@ TEST_F(WindowTranslation, TheWindowItselfIsTranslatedWhateverItsClass) {
     quorvel::DestroyWindow(dialog);
 }
 
+// A null handle names no window: in particular not all of them, as a walk from the desktop would.
 TEST_F(WindowTranslation, NullAndDestroyedWindowsAreIgnored) {
+    HWND dialog = CreateWindow("#32770", "Options", nullptr);
+    HWND label = CreateWindow("Static", "Name", dialog);
     UpdateWndLanguage(nullptr);
     HWND gone = CreateWindow("Static", "Name", nullptr);
     quorvel::DestroyWindow(gone);
     CWnd wnd(gone);
     UpdateWndLanguage(&wnd);
+    EXPECT_FALSE(quorvel::IsWindow(gone));
     CWnd none;
     UpdateWndLanguage(&none);
+    EXPECT_EQ(Text(dialog), "Options");
+    EXPECT_EQ(Text(label), "Name");
+    quorvel::DestroyWindow(dialog);
 }
 
 TEST_F(WindowTranslation, LongWindowTextsAreCutNotOverrun) {

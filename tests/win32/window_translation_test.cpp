@@ -78,14 +78,20 @@ TEST_F(WindowTranslation, TheWindowItselfIsTranslatedWhateverItsClass) {
     HWND dialog = Create(qml_test::PlainWindowClass(), "Options", nullptr);
     CWnd editObject(edit);
     CWnd dialogObject(dialog);
+    // A null window is none, not every window of the desktop.
+    UpdateWndLanguage(nullptr);
+    CWnd none;
+    UpdateWndLanguage(&none);
+    EXPECT_EQ(Text(edit), "Data");
+    EXPECT_EQ(Text(dialog), "Options");
     UpdateWndLanguage(&editObject);
     UpdateWndLanguage(&dialogObject);
     EXPECT_EQ(Text(edit), "Donnees");
     EXPECT_EQ(Text(dialog), "Options FR");
-    // Null and destroyed windows are left alone.
-    UpdateWndLanguage(nullptr);
+    // A destroyed window is left alone.
     ::DestroyWindow(edit);
     UpdateWndLanguage(&editObject);
+    EXPECT_EQ(Text(dialog), "Options FR");
     ::DestroyWindow(dialog);
 }
 

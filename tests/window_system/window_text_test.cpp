@@ -1,8 +1,8 @@
 // Window texts through the calls and the text messages, and finding windows by title.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "window_fixture.h"
 
@@ -13,9 +13,10 @@ namespace {
 
 // Two double-byte characters, then an ASCII letter.
 const char kDoubleByte[] = "\xB0\xA1\xB0\xA2x";
+const std::string kLong(5000, 'w');
 
 struct CopyCase {
-    const char* text;
+    std::string text;
     int size;
     int copied;
     std::string expected;
@@ -34,29 +35,45 @@ const CopyCase kCopyCases[] = {
     {kDoubleByte, 4, 2, "\xB0\xA1"},
     {kDoubleByte, 5, 4, "\xB0\xA1\xB0\xA2"},
     {kDoubleByte, 6, 5, kDoubleByte},
+    // A text of 5,000 characters, around its length.
+    {kLong, 1, 0, ""},
+    {kLong, 2, 1, kLong.substr(0, 1)},
+    {kLong, 100, 99, kLong.substr(0, 99)},
+    {kLong, 4999, 4998, kLong.substr(0, 4998)},
+    {kLong, 5000, 4999, kLong.substr(0, 4999)},
+    {kLong, 5001, 5000, kLong},
 };
 
-TEST(WindowText, GetTextMessageIsBoundedByTheBufferSize) {
-    for (const CopyCase& c : kCopyCases) {
-        ScopedWindow window("Static", c.text);
-        char buffer[128];
-        std::fill(std::begin(buffer), std::end(buffer), '#');
-        LRESULT copied = quorvel::SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(c.size),
-                                               reinterpret_cast<LPARAM>(buffer));
-        EXPECT_EQ(copied, c.copied) << c.text << " in " << c.size;
-        EXPECT_EQ(std::string(buffer), c.expected) << c.text << " in " << c.size;
-        EXPECT_EQ(buffer[c.size], '#') << "wrote past the buffer of " << c.size;
-    }
-}
+// The two ways to read a window's text into a buffer of a given size.
+const struct {
+    const char* name;
+    const char* className;
+    int (*read)(HWND window, char* buffer, int size);
+} kReaders[] = {
+    {"WM_GETTEXT", "Static",
+     [](HWND window, char* buffer, int size) {
+         return static_cast<int>(quorvel::SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(size),
+                                                       reinterpret_cast<LPARAM>(buffer)));
+     }},
+    {"GetWindowTextA", "Button", quorvel::GetWindowTextA},
+};
 
-TEST(WindowText, GetWindowTextIsBoundedByTheBufferSize) {
-    for (const CopyCase& c : kCopyCases) {
-        ScopedWindow window("Button", c.text);
-        char buffer[128];
-        std::fill(std::begin(buffer), std::end(buffer), '#');
-        EXPECT_EQ(quorvel::GetWindowTextA(window, buffer, c.size), c.copied) << c.text << " in " << c.size;
-        EXPECT_EQ(std::string(buffer), c.expected) << c.text << " in " << c.size;
-        EXPECT_EQ(buffer[c.size], '#') << "wrote past the buffer of " << c.size;
+TEST(WindowText, ReadingIsBoundedByTheBufferSize) {
+    constexpr size_t kGuard = 32;
+    for (const auto& reader : kReaders) {
+        for (const CopyCase& c : kCopyCases) {
+            ScopedWindow window(reader.className, c.text.c_str());
+            EXPECT_EQ(quorvel::GetWindowTextLengthA(window), static_cast<int>(c.text.size()));
+            std::vector<char> buffer(static_cast<size_t>(c.size) + 2 * kGuard, '#');
+            const std::string where =
+                std::string(reader.name) + ", " + c.text.substr(0, 10) + " in " + std::to_string(c.size);
+            EXPECT_EQ(reader.read(window, buffer.data() + kGuard, c.size), c.copied) << where;
+            EXPECT_EQ(std::string(buffer.data() + kGuard), c.expected) << where;
+            EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + kGuard), std::string(kGuard, '#'))
+                << where;
+            EXPECT_EQ(std::string(buffer.end() - kGuard, buffer.end()), std::string(kGuard, '#'))
+                << "wrote past the buffer: " << where;
+        }
     }
 }
 
