@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "capi/utf8_text.h"
+#include "util/utf8_text.h"
 
 namespace qml::capi {
 

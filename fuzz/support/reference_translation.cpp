@@ -3,8 +3,8 @@
 #include <cctype>
 #include <optional>
 
-#include "capi/utf8_text.h"
 #include "platform/codepage.h"
+#include "util/utf8_text.h"
 
 namespace qml_fuzz {
 
@@ -47,7 +47,7 @@ std::optional<std::string> InFileEncoding(const ReferenceLanguage& language, con
 std::string ServedFromUtf8(const ReferenceLanguage& language, const std::string& value) {
     if (IsAsciiText(value)) return value;
     std::string text;
-    qml::os::Utf8ToCodePage(language.utf8FileCodePage, qml::capi::ValidUtf8(value.c_str()), text);
+    qml::os::Utf8ToCodePage(language.utf8FileCodePage, qml::ValidUtf8(value.c_str()), text);
     return text;
 }
 

@@ -1,6 +1,6 @@
-#include "capi/utf8_text.h"
+#include "util/utf8_text.h"
 
-namespace qml::capi {
+namespace qml {
 
 namespace {
 
@@ -68,4 +68,4 @@ std::size_t Utf8PrefixLength(std::string_view text, std::size_t limit) {
     return length;
 }
 
-}  // namespace qml::capi
+}  // namespace qml
