@@ -126,3 +126,23 @@ void CGBAndBig5::Impl::ConvertSource(const unsigned char* cells) {
 
 // The tables belong to the module and stay loaded for the life of the object.
 void CGBAndBig5::Impl::FreeResource() {}
+
+long CGBAndBig5::CalLineNumber() {
+    return m_impl->CalLineNumber();
+}
+
+void CGBAndBig5::BigtoGB() {
+    m_impl->BigtoGB();
+}
+
+void CGBAndBig5::GBtoBig() {
+    m_impl->GBtoBig();
+}
+
+int CGBAndBig5::LoadResource() {
+    return m_impl->LoadResource();
+}
+
+void CGBAndBig5::FreeResource() {
+    m_impl->FreeResource();
+}

@@ -160,6 +160,14 @@ class QML_API CGBAndBig5 {
     // and builds its result from the text directly. A friend class, not the exported
     // function, so that programs using the DLL see no second, unexported declaration of it.
     friend class qml::ConverterAccess;
+    // The converter's own operations, exported with the class as they always were; each works
+    // on the object's insides.
+    long CalLineNumber();
+    void BigtoGB();
+    void GBtoBig();
+    int LoadResource();
+    void FreeResource();
+
     // The text, its lines, the code tables and the scratch space of the conversion.
     struct Impl;
     std::unique_ptr<Impl> m_impl;
