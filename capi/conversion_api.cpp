@@ -2,11 +2,11 @@
 #include <string>
 
 #include "capi/sized_result.h"
-#include "capi/utf8_text.h"
 #include "chinese/chinese_conversion.h"
 #include "chinese/conversion_settings.h"
 #include "platform/codepage.h"
 #include "quorvel/multilanguage_c.h"
+#include "util/utf8_text.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ int qml_CalcStringCodeType(const char* text, int* count) {
 }
 
 size_t qml_ConvertChineseScript_utf8(const char* text, int script, char* buffer, size_t size) {
-    const std::string utf8 = qml::capi::ValidUtf8(text);
+    const std::string utf8 = qml::ValidUtf8(text);
     if (script != QML_LANGUAGE_BIG5 && script != QML_LANGUAGE_GB)
         return qml::capi::WriteSizedUtf8Result(utf8, buffer, size);
     const DWORD flag = script == QML_LANGUAGE_BIG5 ? LCMAP_TRADITIONAL_CHINESE : LCMAP_SIMPLIFIED_CHINESE;

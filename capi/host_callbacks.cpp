@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <string>
+#include <type_traits>
 
 #include "capi/formatted_text.h"
 #include "language/language_encoding.h"
@@ -10,14 +11,21 @@ namespace qml::capi {
 
 namespace {
 
-std::atomic<qml_log_callback> g_logCallback{nullptr};
-std::atomic<qml_log_callback> g_utf8LogCallback{nullptr};
-std::atomic<qml_parent_window_callback> g_parentWindowCallback{nullptr};
+// The C host's callbacks, behind the C++ callbacks that the language state keeps. Each is a
+// single value the host sets from any thread. Constant-initialised and never destroyed.
+struct HostCallbacks {
+    std::atomic<qml_log_callback> log{nullptr};
+    std::atomic<qml_log_callback> utf8Log{nullptr};
+    std::atomic<qml_parent_window_callback> parentWindow{nullptr};
+};
+static_assert(std::is_trivially_destructible_v<HostCallbacks>);
+
+HostCallbacks g_callbacks;
 
 // The library hands its callback finished texts under a format of "%s" conversions; the C
 // callback gets the one line they make.
 void RelayLog(unsigned int level, char* format, ...) {
-    const qml_log_callback callback = g_logCallback.load();
+    const qml_log_callback callback = g_callbacks.log.load();
     if (!callback || !format) return;
     va_list args;
     va_start(args, format);
@@ -27,7 +35,7 @@ void RelayLog(unsigned int level, char* format, ...) {
 }
 
 void RelayUtf8Log(unsigned int level, char* format, ...) {
-    const qml_log_callback callback = g_utf8LogCallback.load();
+    const qml_log_callback callback = g_callbacks.utf8Log.load();
     if (!callback || !format) return;
     va_list args;
     va_start(args, format);
@@ -37,7 +45,7 @@ void RelayUtf8Log(unsigned int level, char* format, ...) {
 }
 
 HWND RelayParentWindow(CWnd* parent) {
-    const qml_parent_window_callback callback = g_parentWindowCallback.load();
+    const qml_parent_window_callback callback = g_callbacks.parentWindow.load();
     if (!callback) return nullptr;
     return static_cast<HWND>(callback(parent ? parent->GetSafeHwnd() : nullptr));
 }
@@ -46,13 +54,13 @@ HWND RelayParentWindow(CWnd* parent) {
 
 MLLogCallback RelayLogTo(qml_log_callback callback, bool utf8) {
     if (!callback) return nullptr;
-    (utf8 ? g_utf8LogCallback : g_logCallback).store(callback);
+    (utf8 ? g_callbacks.utf8Log : g_callbacks.log).store(callback);
     return utf8 ? RelayUtf8Log : RelayLog;
 }
 
 MLParentWndCallback RelayParentWindowTo(qml_parent_window_callback callback) {
     if (!callback) return nullptr;
-    g_parentWindowCallback.store(callback);
+    g_callbacks.parentWindow.store(callback);
     return RelayParentWindow;
 }
 

@@ -2,14 +2,14 @@
 #include <string>
 
 #include "capi/host_callbacks.h"
-#include "language/language_encoding.h"
 #include "capi/sized_result.h"
-#include "capi/utf8_text.h"
 #include "language/catalogue.h"
+#include "language/language_encoding.h"
 #include "language/language_state.h"
 #include "platform/codepage.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage_c.h"
+#include "util/utf8_text.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ int qml_Set_MultiLanguage_Para_utf8(const char* languageDirUtf8, int languageTyp
     using namespace qml::capi;
     std::string dir;
     if (languageDirUtf8)
-        qml::os::Utf8ToCodePage(qml::os::kFileSystemCodePage, ValidUtf8(languageDirUtf8), dir);
+        qml::os::Utf8ToCodePage(qml::os::kFileSystemCodePage, qml::ValidUtf8(languageDirUtf8), dir);
     return qml::SetUpLanguage(languageDirUtf8 ? dir.c_str() : nullptr, languageType,
                               RelayLogTo(logCallbackUtf8, true), RelayParentWindowTo(parentWindowCallback));
 }

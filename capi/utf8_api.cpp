@@ -3,16 +3,16 @@
 #include <string>
 
 #include "capi/formatted_text.h"
-#include "language/language_encoding.h"
 #include "capi/sized_result.h"
-#include "capi/utf8_text.h"
-#include "platform/profile_scope.h"
+#include "language/language_encoding.h"
 #include "log/log_relay.h"
+#include "platform/profile_scope.h"
 #include "quorvel/multilanguage_c.h"
 #include "translate/filled_buffers.h"
 #include "translate/formatting.h"
 #include "translate/key_lookup.h"
 #include "translate/phrase_translator.h"
+#include "util/utf8_text.h"
 
 namespace {
 
@@ -37,13 +37,13 @@ size_t qml_GetMultiLanguageText_utf8(const char* key, char* buffer, size_t size,
     qml::os::ProfileCallScope scope;
     {
         // A UTF-8 language file serves its own text: the key and the value pass no code page.
-        const std::string validSection = qml::capi::ValidUtf8(section);
+        const std::string validSection = qml::ValidUtf8(section);
         qml::KeyLookup lookup(validSection.c_str(), qml::KeyLookup::Serve::kFileText);
         if (lookup.FileIsUtf8()) {
             const qml::KeyTranslation found =
-                lookup.Translate(qml::capi::ValidUtf8(key), kValueSize - 2, kValueSize - 1);
+                lookup.Translate(qml::ValidUtf8(key), kValueSize - 2, kValueSize - 1);
             // Made valid: the file's bytes may hold a sequence that is not UTF-8, or a cut one.
-            return WriteSizedUtf8Result(qml::capi::ValidUtf8(found.ToString().c_str()), buffer, size);
+            return WriteSizedUtf8Result(qml::ValidUtf8(found.ToString().c_str()), buffer, size);
         }
     }
     const LanguageEncoding encoding;

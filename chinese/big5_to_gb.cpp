@@ -6,7 +6,7 @@
 
 #include "chinese/code_tables.h"
 #include "chinese/converted_lines.h"
-#include "quorvel/multilanguage.h"
+#include "chinese/gb_big5_converter.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void MakeBig5Cells(const unsigned char* table, std::vector<unsigned char>& cells
 
 // Converts and reassembles the lines in one walk. Without its table no pair is converted and
 // the lines only come back split and put together again.
-void CGBAndBig5::BigtoGB() {
+void CGBAndBig5::Impl::BigtoGB() {
     if (!m_bConversionOn) return;
     const unsigned char* cells = nullptr;
     if (m_pBig2Cp936Table != nullptr) {

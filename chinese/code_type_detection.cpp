@@ -110,7 +110,7 @@ class SimplifiedPairClasses {
     std::array<unsigned char, 128 * 256> m_classes{};
 };
 
-// Steps 3 to 5 of the detection: walk the pairs, count the votes, decide. The votes are kept
+// The detection after the text is read: walk the pairs, count the votes, decide. The votes are kept
 // in one register, 21 bits each, flushed before a field could overflow. -1 when a pair's class
 // says that it cannot be read on its own (kNotPairwise).
 template <typename Classes>

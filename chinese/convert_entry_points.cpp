@@ -1,13 +1,14 @@
 // The host's way into the conversion: split off trailing line breaks, trim, convert under the
 // conversion lock, and put the line breaks back.
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <utility>
 
 #include "chinese/chinese_conversion.h"
 #include "chinese/conversion_settings.h"
-#include "module/module_instance.h"
-#include "quorvel/multilanguage.h"
+#include "chinese/conversion_state.h"
+#include "chinese/gb_big5_converter.h"
 
 namespace {
 
@@ -33,11 +34,12 @@ class ConverterAccess {
     // tail as well. The caller holds the conversion lock and has seen the switch on.
     static std::string Convert(CGBAndBig5& converter, const char* text, size_t length, char direction,
                                size_t tailLength) {
-        converter.Translate(text, length, direction, true);
-        converter.TrimTrailingLineBreaks();  // as GetText does, without a copy
+        CGBAndBig5::Impl& impl = *converter.m_impl;
+        impl.Translate(text, length, direction, true);
+        impl.TrimTrailingLineBreaks();  // as GetText does, without a copy
         std::string result;
-        result.reserve(converter.m_strText.size() + tailLength);
-        result.append(converter.m_strText);
+        result.reserve(impl.m_strText.size() + tailLength);
+        result.append(impl.m_strText);
         return result;
     }
 };
@@ -69,7 +71,7 @@ std::string ConvertChineseText(const char* text, char direction) {
 
     std::string result;
     {
-        os::CriticalSectionLock hold(ConversionLock());
+        std::lock_guard<os::PermanentLock> hold(ConversionLock());
         CGBAndBig5* converter = CGBAndBig5::GetInstance();
         if (converter == nullptr) return std::string(body + first, length - first);
         result = ConverterAccess::Convert(*converter, body + first, length - first, direction,

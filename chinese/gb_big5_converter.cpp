@@ -3,12 +3,13 @@
 #include <new>
 #include <string>
 
+#include "chinese/gb_big5_converter.h"
+
 #include "chinese/code_tables.h"
-#include "chinese/converted_lines.h"
 #include "chinese/conversion_settings.h"
-#include "module/module_instance.h"
+#include "chinese/conversion_state.h"
+#include "chinese/converted_lines.h"
 #include "platform/resource.h"
-#include "quorvel/multilanguage.h"
 
 namespace {
 
@@ -24,7 +25,11 @@ HGLOBAL LoadTable(HMODULE module, unsigned short id, std::size_t size) {
 
 }  // namespace
 
-CGBAndBig5::CGBAndBig5() : m_strText("\n") {
+CGBAndBig5::CGBAndBig5() : m_impl(std::make_unique<Impl>()) {}
+
+CGBAndBig5::~CGBAndBig5() = default;
+
+CGBAndBig5::Impl::Impl() : m_strText("\n") {
     const bool on = qml::ConversionIsOn();
     if (on) {
         m_arrLines.RemoveAll();
@@ -34,16 +39,12 @@ CGBAndBig5::CGBAndBig5() : m_strText("\n") {
     m_bTablesLoaded = on ? LoadResource() : 1;
 }
 
-CGBAndBig5::~CGBAndBig5() {
-    m_arrLines.RemoveAll();
-}
-
 CString CGBAndBig5::GetText() {
-    if (qml::ConversionIsOn()) TrimTrailingLineBreaks();
-    return CString(m_strText);
+    if (qml::ConversionIsOn()) m_impl->TrimTrailingLineBreaks();
+    return CString(m_impl->m_strText);
 }
 
-void CGBAndBig5::TrimTrailingLineBreaks() {
+void CGBAndBig5::Impl::TrimTrailingLineBreaks() {
     size_t length = m_strText.size();
     while (length > 0 && m_strText[length - 1] == '\n') --length;
     while (length > 0 && m_strText[length - 1] == '\r') --length;
@@ -51,16 +52,16 @@ void CGBAndBig5::TrimTrailingLineBreaks() {
 }
 
 int CGBAndBig5::GetTextLength() {
-    return static_cast<int>(m_strText.size());
+    return static_cast<int>(m_impl->m_strText.size());
 }
 
 long CGBAndBig5::GetLineNumber() {
-    return m_lLineNumber;
+    return m_impl->m_lLineNumber;
 }
 
 // Lines end at LF, which is dropped; a CR stays with its line; a tab becomes eight spaces.
 // Text after the last LF is not a line unless the text has no LF at all.
-long CGBAndBig5::CalLineNumber() {
+long CGBAndBig5::Impl::CalLineNumber() {
     m_arrLines.RemoveAll();
     if (m_strText.empty()) return 0;
     const char* at = m_strText.data();
@@ -86,7 +87,7 @@ long CGBAndBig5::CalLineNumber() {
 
 // Looks for the tables, once for the life of the object; the caller has seen the switch on.
 // 0 at the first table that is missing.
-int CGBAndBig5::LoadResource() {
+int CGBAndBig5::Impl::LoadResource() {
     m_bTablesSought = true;
     HMODULE module = qml::ModuleInstance();
     struct Table {
@@ -110,7 +111,7 @@ int CGBAndBig5::LoadResource() {
     return 1;
 }
 
-void CGBAndBig5::ConvertSource(const unsigned char* cells) {
+void CGBAndBig5::Impl::ConvertSource(const unsigned char* cells) {
     try {
         m_lLineNumber = qml::ConvertLines(m_pSource, m_nSource, cells, m_strText);
     } catch (const std::bad_alloc&) {
@@ -124,4 +125,24 @@ void CGBAndBig5::ConvertSource(const unsigned char* cells) {
 }
 
 // The tables belong to the module and stay loaded for the life of the object.
-void CGBAndBig5::FreeResource() {}
+void CGBAndBig5::Impl::FreeResource() {}
+
+long CGBAndBig5::CalLineNumber() {
+    return m_impl->CalLineNumber();
+}
+
+void CGBAndBig5::BigtoGB() {
+    m_impl->BigtoGB();
+}
+
+void CGBAndBig5::GBtoBig() {
+    m_impl->GBtoBig();
+}
+
+int CGBAndBig5::LoadResource() {
+    return m_impl->LoadResource();
+}
+
+void CGBAndBig5::FreeResource() {
+    m_impl->FreeResource();
+}

@@ -11,7 +11,7 @@
 #include "chinese/code_tables.h"
 #include "chinese/converted_lines.h"
 #include "chinese/gb_punctuation.h"
-#include "quorvel/multilanguage.h"
+#include "chinese/gb_big5_converter.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ void MakeGbCells(const unsigned char* gbToBig5, const unsigned char* cp936ToBig5
 
 // Converts and reassembles the lines in one walk. Without its tables no pair is converted
 // and the lines only come back split and put together again.
-void CGBAndBig5::GBtoBig() {
+void CGBAndBig5::Impl::GBtoBig() {
     if (!m_bConversionOn) return;
     const unsigned char* cells = nullptr;
     if (m_pGB2BigTable != nullptr && m_pCp9362BigTable != nullptr) {

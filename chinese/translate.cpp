@@ -6,21 +6,16 @@
 
 #include "chinese/code_type_detection.h"
 #include "chinese/conversion_settings.h"
-#include "quorvel/multilanguage.h"
-
-namespace {
-
-CGBAndBig5* g_instance = nullptr;
-
-}  // namespace
+#include "chinese/conversion_state.h"
+#include "chinese/gb_big5_converter.h"
 
 int CGBAndBig5::Translate(const char* text, char direction) {
-    return Translate(text, text ? std::strlen(text) : 0, direction, qml::ConversionIsOn());
+    return m_impl->Translate(text, text ? std::strlen(text) : 0, direction, qml::ConversionIsOn());
 }
 
 // The switch is read once by the caller: a host that flips it meanwhile cannot stop the
 // conversion half-way and leave the lines of an earlier text to be reassembled.
-int CGBAndBig5::Translate(const char* text, size_t length, char direction, bool conversionOn) {
+int CGBAndBig5::Impl::Translate(const char* text, size_t length, char direction, bool conversionOn) {
     m_bConversionOn = conversionOn;
     if (text == nullptr || length == 0) {
         m_strText.clear();
@@ -64,17 +59,19 @@ int CGBAndBig5::Translate(const char* text, size_t length, char direction, bool 
 }
 
 CGBAndBig5* CGBAndBig5::GetInstance() {
-    if (g_instance == nullptr) {
+    CGBAndBig5*& instance = qml::ProcessConversionState().converter;
+    if (instance == nullptr) {
         try {
-            g_instance = new CGBAndBig5();
+            instance = new CGBAndBig5();
         } catch (const std::bad_alloc&) {
-            g_instance = nullptr;
+            instance = nullptr;
         }
     }
-    return g_instance;
+    return instance;
 }
 
 void CGBAndBig5::DeleteInstance() {
-    delete g_instance;
-    g_instance = nullptr;
+    CGBAndBig5*& instance = qml::ProcessConversionState().converter;
+    delete instance;
+    instance = nullptr;
 }

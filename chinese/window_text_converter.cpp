@@ -1,5 +1,8 @@
 // Window texts through the conversion: a window shows the converted text, and reading it back
 // gives the host the text it set, for as long as the window still shows what was set.
+#include <memory>
+#include <vector>
+
 #include "chinese/chinese_conversion.h"
 #include "platform/crt.h"
 #include "platform/live_window.h"
@@ -13,19 +16,35 @@ constexpr size_t kGrowBy = 120;
 
 }  // namespace
 
-CGBAndBig5WndText::CGBAndBig5WndText() {
-    m_arrWndText.reserve(kGrowBy);
-}
+struct CGBAndBig5WndText::Impl {
+    struct Entry {
+        HWND hWnd;
+        CString strUnconverted;
+        CString strConverted;
+    };
 
-CGBAndBig5WndText::~CGBAndBig5WndText() {
-    m_arrWndText.clear();
-}
+    Impl() { m_arrWndText.reserve(kGrowBy); }
 
-int CGBAndBig5WndText::Find(HWND window) {
-    for (size_t i = 0; i < m_arrWndText.size(); ++i) {
-        if (m_arrWndText[i].hWnd == window) return static_cast<int>(i);
+    int Find(HWND window) const {
+        for (size_t i = 0; i < m_arrWndText.size(); ++i) {
+            if (m_arrWndText[i].hWnd == window) return static_cast<int>(i);
+        }
+        return -1;
     }
-    return -1;
+
+    std::vector<Entry> m_arrWndText;
+};
+
+CGBAndBig5WndText::CGBAndBig5WndText() : m_impl(std::make_unique<Impl>()) {}
+
+CGBAndBig5WndText::~CGBAndBig5WndText() = default;
+
+CGBAndBig5WndText::CGBAndBig5WndText(const CGBAndBig5WndText& other)
+    : m_impl(std::make_unique<Impl>(*other.m_impl)) {}
+
+CGBAndBig5WndText& CGBAndBig5WndText::operator=(const CGBAndBig5WndText& other) {
+    if (this != &other) *m_impl = *other.m_impl;
+    return *this;
 }
 
 void CGBAndBig5WndText::SetWindowTextA(HWND window, const char* text) {
@@ -34,14 +53,14 @@ void CGBAndBig5WndText::SetWindowTextA(HWND window, const char* text) {
     const CString converted(qml::ConvertChineseText(unconverted, 0));
     if (CWnd* object = CWnd::FromHandle(window)) object->SetWindowText(converted);
 
-    int i = Find(window);
+    std::vector<Impl::Entry>& texts = m_impl->m_arrWndText;
+    int i = m_impl->Find(window);
     if (i == -1) {
-        if (m_arrWndText.size() == m_arrWndText.capacity())
-            m_arrWndText.reserve(m_arrWndText.size() + kGrowBy);
-        m_arrWndText.push_back(Entry{window, CString(), CString()});
-        i = static_cast<int>(m_arrWndText.size()) - 1;
+        if (texts.size() == texts.capacity()) texts.reserve(texts.size() + kGrowBy);
+        texts.push_back(Impl::Entry{window, CString(), CString()});
+        i = static_cast<int>(texts.size()) - 1;
     }
-    Entry& entry = m_arrWndText[static_cast<size_t>(i)];
+    Impl::Entry& entry = texts[static_cast<size_t>(i)];
     entry.strUnconverted = unconverted;
     entry.strConverted = converted;
 }
@@ -51,11 +70,11 @@ void CGBAndBig5WndText::GetWindowTextA(HWND window, CString& text) {
     CString current;
     if (CWnd* object = CWnd::FromHandle(window)) object->GetWindowText(current);
 
-    const int i = Find(window);
+    const int i = m_impl->Find(window);
     if (i == -1) {
         text = current;
     } else {
-        Entry& entry = m_arrWndText[static_cast<size_t>(i)];
+        Impl::Entry& entry = m_impl->m_arrWndText[static_cast<size_t>(i)];
         if (qml::crt::_mbscmp(current, entry.strConverted) == 0) {
             text = entry.strUnconverted;
         } else {

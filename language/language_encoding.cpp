@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "capi/utf8_text.h"
 #include "language/catalogue.h"
 #include "language/language_state.h"
 #include "platform/codepage.h"
 #include "platform/file.h"
 #include "platform/os.h"
+#include "util/utf8_text.h"
 
 namespace qml {
 
@@ -58,7 +58,7 @@ std::string LanguageEncoding::FromUtf8(const char* utf8) const {
 
 std::string LanguageEncoding::FromUtf8(std::string_view utf8) const {
     std::string text;
-    const std::string valid = capi::ValidUtf8(std::string(utf8).c_str());
+    const std::string valid = ValidUtf8(std::string(utf8).c_str());
     // The default code page is there on every system; a language's own was checked.
     if (!os::Utf8ToCodePage(m_codePage, valid, text)) os::Utf8ToCodePage(kDefaultCodePage, valid, text);
     return text;

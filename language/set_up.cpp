@@ -5,8 +5,8 @@
 
 #include "language/language_file.h"
 #include "language/language_state.h"
+#include "language/log_callback.h"
 #include "language/set_up.h"
-#include "log/log_relay.h"
 #include "platform/os.h"
 #include "util/shared_utility.h"
 

@@ -2,24 +2,11 @@
 
 #include <string>
 
-#include "language/language_state.h"
 #include "translate/formatting.h"
 #include "translate/phrase_translator.h"
 #include "translate/working_text.h"
 
 namespace qml {
-
-bool HasLogCallback() {
-    return State().logCallback != nullptr;
-}
-
-void SendLine(unsigned int level, const char* text) {
-    MLLogCallback callback = State().logCallback;
-    if (!callback) return;
-    // The callback takes a writable format; it gets a copy of its own.
-    char format[] = "%s";
-    callback(level, format, text);
-}
 
 namespace {
 

@@ -4,7 +4,7 @@
 // end of the process) deletes the converter object.
 #include "module/module_instance.h"
 
-#include <atomic>
+#include <mutex>
 
 #include "platform/module_entry.h"
 #include "platform/resource.h"
@@ -13,14 +13,6 @@
 namespace qml {
 
 namespace {
-
-std::atomic<HINSTANCE> g_moduleInstance{nullptr};
-
-// Constant-initialised on POSIX (no constructor runs, no destructor is registered there), so
-// the lock outlives every user, the static destructors of the library included. On Windows it
-// is constructed with the library's statics, before the entry point runs, and destroyed with
-// them, after the entry point's shutdown.
-os::CriticalSection g_conversionLock;
 
 class LibraryModule {
   public:
@@ -49,25 +41,13 @@ bool StartModule(HINSTANCE instance) {
 
 // Under the lock, so that a thread still converting at process exit finishes first.
 void StopModule() {
-    os::CriticalSectionLock hold(g_conversionLock);
+    std::lock_guard<os::PermanentLock> hold(ConversionLock());
     CGBAndBig5::DeleteInstance();
 }
 
 void UnloadModule() {
     StopModule();
     os::ReleaseProcessStorage();
-}
-
-HINSTANCE ModuleInstance() {
-    return g_moduleInstance.load(std::memory_order_acquire);
-}
-
-void SetModuleInstance(HINSTANCE instance) {
-    g_moduleInstance.store(instance, std::memory_order_release);
-}
-
-os::CriticalSection& ConversionLock() {
-    return g_conversionLock;
 }
 
 }  // namespace qml

@@ -45,7 +45,8 @@ struct CaptionParts {
     std::string shortcut;  // the first tab and everything after it
 };
 
-// Steps 5 to 7 of the rebuild: the ellipsis, the shortcut text, and what is left as the core.
+// The caption taken apart for the rebuild: the ellipsis, the shortcut text, and what is left as
+// the core.
 CaptionParts SplitCaption(const std::string& work) {
     CaptionParts parts;
     size_t e = work.find("...");

@@ -168,18 +168,18 @@ class PhraseTranslator {
         TranslateKey();
     }
 
-    // ---- the rules, the first that matches applies; each returns where to go on ----
+    // ---- what a byte starts, the first that matches applies; each returns where to go on ----
 
     int HandleByte(int p) {
         unsigned char b = At(p);
-        if (!m_inGroup && (b == '$' || StartsDoubleByte(b))) return LiteralStretchOrRun(p);  // rule 1
-        if (IsWordByte(b)) return WordBytes(p);                                              // rule 2
-        if (b == '{') return OpeningBrace(p);                                                // rule 3
-        if (b == '}') return ClosingBrace(p);                                                // rule 4
-        return OtherByte(p);                                                                 // rule 5
+        if (!m_inGroup && (b == '$' || StartsDoubleByte(b))) return LiteralStretchOrRun(p);
+        if (IsWordByte(b)) return WordBytes(p);
+        if (b == '{') return OpeningBrace(p);
+        if (b == '}') return ClosingBrace(p);
+        return OtherByte(p);
     }
 
-    // Rule 1: a double-byte run, a $literal stretch$, "$$", or a dollar sign without a partner.
+    // A double-byte run, a $literal stretch$, "$$", or a dollar sign without a partner.
     int LiteralStretchOrRun(int p) {
         const char* start = m_text + p;
         if (StartsDoubleByte(At(p))) {
@@ -226,8 +226,8 @@ class PhraseTranslator {
         m_spaceDropped = false;
     }
 
-    // Rule 2, a word byte, taken with the word bytes that follow it: each of them would take
-    // the same rule again and change nothing but the key.
+    // A word byte, taken with the word bytes that follow it: each of them would be handled the
+    // same way again and change nothing but the key.
     int WordBytes(int p) {
         const char* end = m_text + p + 1;
         const char* last = m_text + m_n;
@@ -245,7 +245,7 @@ class PhraseTranslator {
         m_key.Add(bytes, count);
     }
 
-    // Rule 3, an opening brace: a group, or a literal brace.
+    // An opening brace: a group, or a literal brace.
     int OpeningBrace(int p) {
         m_afterWord = false;
         if (p + 1 < m_n && At(p + 1) == '{') {  // "{{": one literal brace
@@ -271,7 +271,7 @@ class PhraseTranslator {
         return p + 1;
     }
 
-    // Rule 4, a closing brace: the end of a group, or a literal brace.
+    // A closing brace: the end of a group, or a literal brace.
     int ClosingBrace(int p) {
         m_afterWord = false;
         if (m_inGroup) {
@@ -289,7 +289,7 @@ class PhraseTranslator {
         return p + 1;
     }
 
-    // Rule 5, any other byte, with the disambiguator "(#...)" that stays attached to the key.
+    // Any other byte, with the disambiguator "(#...)" that stays attached to the key.
     int OtherByte(int p) {
         m_afterWord = false;
         if (At(p) == '(' && p < m_n - 3 && At(p + 1) == '#') {

@@ -1,6 +1,7 @@
 #include "ui/shown_boxes.h"
 
 #include <mutex>
+#include <type_traits>
 
 #include "base/bounded_copy.h"
 #include "platform/os.h"
@@ -10,33 +11,41 @@ namespace qml::ui {
 
 namespace {
 
-os::PermanentLock g_lock;
-ShownBox* g_newestShown = nullptr;
-BoxClaim* g_claims = nullptr;
+// What the message boxes keep for the process: the boxes shown now and the boxes claimed by a
+// closer. Constant-initialised and never destroyed, like every process-wide state of the library.
+struct ShownBoxesState {
+    os::PermanentLock lock;  // guards the two lists
+    ShownBox* newestShown = nullptr;
+    BoxClaim* claims = nullptr;
+};
+static_assert(std::is_trivially_destructible_v<ShownBoxesState>);
+
+ShownBoxesState g_state;
 
 }  // namespace
 
 ShownBox::ShownBox(const char* caption) {
     FillBounded(m_caption, sizeof m_caption, caption ? caption : "");
-    std::lock_guard<os::PermanentLock> hold(g_lock);
-    m_older = g_newestShown;
+    std::lock_guard<os::PermanentLock> hold(g_state.lock);
+    m_older = g_state.newestShown;
     if (m_older) m_older->m_newer = this;
-    g_newestShown = this;
+    g_state.newestShown = this;
 }
 
 ShownBox::~ShownBox() {
-    std::lock_guard<os::PermanentLock> hold(g_lock);
+    std::lock_guard<os::PermanentLock> hold(g_state.lock);
     if (m_newer)
         m_newer->m_older = m_older;
     else
-        g_newestShown = m_older;
+        g_state.newestShown = m_older;
     if (m_older) m_older->m_newer = m_newer;
 }
 
 std::vector<std::string> ShownCaptions() {
     std::vector<std::string> captions;
-    std::lock_guard<os::PermanentLock> hold(g_lock);
-    for (const ShownBox* box = g_newestShown; box; box = box->m_older) captions.emplace_back(box->m_caption);
+    std::lock_guard<os::PermanentLock> hold(g_state.lock);
+    for (const ShownBox* box = g_state.newestShown; box; box = box->m_older)
+        captions.emplace_back(box->m_caption);
     return captions;
 }
 
@@ -62,24 +71,24 @@ HWND BoxClaim::Claim() {
 }
 
 bool BoxClaim::TryClaim(HWND box) {
-    std::lock_guard<os::PermanentLock> hold(g_lock);
-    for (const BoxClaim* other = g_claims; other; other = other->m_next)
+    std::lock_guard<os::PermanentLock> hold(g_state.lock);
+    for (const BoxClaim* other = g_state.claims; other; other = other->m_next)
         if (other->m_box == box) return false;
     m_box = box;
-    m_next = g_claims;
+    m_next = g_state.claims;
     if (m_next) m_next->m_previous = this;
     m_previous = nullptr;
-    g_claims = this;
+    g_state.claims = this;
     return true;
 }
 
 void BoxClaim::Release() {
     if (!m_box) return;
-    std::lock_guard<os::PermanentLock> hold(g_lock);
+    std::lock_guard<os::PermanentLock> hold(g_state.lock);
     if (m_previous)
         m_previous->m_next = m_next;
     else
-        g_claims = m_next;
+        g_state.claims = m_next;
     if (m_next) m_next->m_previous = m_previous;
     m_box = nullptr;
     m_next = m_previous = nullptr;

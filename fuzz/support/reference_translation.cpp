@@ -3,8 +3,8 @@
 #include <cctype>
 #include <optional>
 
-#include "capi/utf8_text.h"
 #include "platform/codepage.h"
+#include "util/utf8_text.h"
 
 namespace qml_fuzz {
 
@@ -47,7 +47,7 @@ std::optional<std::string> InFileEncoding(const ReferenceLanguage& language, con
 std::string ServedFromUtf8(const ReferenceLanguage& language, const std::string& value) {
     if (IsAsciiText(value)) return value;
     std::string text;
-    qml::os::Utf8ToCodePage(language.utf8FileCodePage, qml::capi::ValidUtf8(value.c_str()), text);
+    qml::os::Utf8ToCodePage(language.utf8FileCodePage, qml::ValidUtf8(value.c_str()), text);
     return text;
 }
 
@@ -105,7 +105,7 @@ class Phrase {
         TranslateKey();
     }
 
-    // Rule 2, for a word byte (or a dollar sign that joins a word).
+    // A word byte (or a dollar sign that joins a word) joins the key.
     void WordByte(char b) {
         m_spaceDropped = false;
         m_afterWord = true;
@@ -116,7 +116,8 @@ class Phrase {
         m_key += b;
     }
 
-    // Rules 5.2 and 5.3 for the byte at p (the terminating NUL when p == n).
+    // An ordinary byte at p (the terminating NUL when p == n): into the group's key, or, outside
+    // a group, a space that DeleteSpace may drop, or a plain byte.
     void Ordinary(int p) {
         if (m_inGroup) {
             if (p >= N()) return;

@@ -12,6 +12,7 @@
 
 #include <cstdarg>
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -155,77 +156,21 @@ class QML_API CGBAndBig5 {
     static void DeleteInstance();
 
   private:
-    using HGLOBAL = quorvel::HGLOBAL;
-
-    // The lines of the text, one after the other in a single buffer, and where each ends.
-    class LineArray {
-      public:
-        void RemoveAll() {
-            m_text.clear();
-            m_ends.clear();
-        }
-        int GetSize() const { return static_cast<int>(m_ends.size()); }
-        // Builds the next line piece by piece.
-        void Append(const char* text, std::size_t length) { m_text.append(text, length); }
-        void AppendSpaces(std::size_t count) { m_text.append(count, ' '); }
-        void EndLine() { m_ends.push_back(m_text.size()); }
-        void Add(const char* text, std::size_t length) {
-            Append(text, length);
-            EndLine();
-        }
-
-      private:
-        std::string m_text;
-        std::vector<std::size_t> m_ends;
-    };
-
-    // The entry point hands its trimmed text over without a copy and builds its result from
-    // the text directly. A friend class, not the exported function, so that programs using
-    // the DLL see no second, unexported declaration of it.
+    // The library's own way in: the entry point hands its trimmed text over without a copy
+    // and builds its result from the text directly. A friend class, not the exported
+    // function, so that programs using the DLL see no second, unexported declaration of it.
     friend class qml::ConverterAccess;
-    // conversionOn: the switch as the caller read it, once for the whole conversion.
-    int Translate(const char* text, std::size_t length, char direction, bool conversionOn);
-    // What GetText does to the text before it is read: trailing LFs, then CRs, go.
-    void TrimTrailingLineBreaks();
-
+    // The converter's own operations, exported with the class as they always were; each works
+    // on the object's insides.
     long CalLineNumber();
     void BigtoGB();
     void GBtoBig();
-    // The source text converted through the cells (none: no pair is replaced) into m_strText,
-    // its lines put together again.
-    void ConvertSource(const unsigned char* cells);
     int LoadResource();
     void FreeResource();
 
-    int m_bTablesLoaded = 0;
-    // Whether the tables were looked for: not while the switch was off, so the first
-    // conversion with the switch on loads them.
-    bool m_bTablesSought = false;
-    // The switch as the conversion in progress read it.
-    bool m_bConversionOn = false;
-    long m_lLineNumber = 0;
-    std::string m_strText;
-    LineArray m_arrLines;
-    HGLOBAL m_hGB2BigRes = nullptr;
-    HGLOBAL m_hBig2GBRes = nullptr;
-    const unsigned char* m_pGB2BigTable = nullptr;
-    const unsigned char* m_pBig2GBTable = nullptr;
-    // Big5 to code page 936 in one step (resource 11009) and code page 936 to Big5 for every
-    // double-byte pair (resource 11010), beside the two tables above.
-    HGLOBAL m_hBig2Cp936Res = nullptr;
-    HGLOBAL m_hCp9362BigRes = nullptr;
-    const unsigned char* m_pBig2Cp936Table = nullptr;
-    const unsigned char* m_pCp9362BigTable = nullptr;
-    // The text that BigtoGB and GBtoBig convert into m_strText, read in place while Translate
-    // runs; as far as they are concerned it ends with a line break.
-    const char* m_pSource = nullptr;
-    std::size_t m_nSource = 0;
-    // Scratch space of the detection, kept from one conversion to the next.
-    std::string m_strDetection;
-    // What replaces each pair of a lead of 0x80 or above and any byte after it, one cell per
-    // direction, made from the tables at the first conversion in that direction.
-    std::vector<unsigned char> m_arrBig5Cells;
-    std::vector<unsigned char> m_arrGbCells;
+    // The text, its lines, the code tables and the scratch space of the conversion.
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
 };
 
 // The code type of a text: 0 Big5, 1 GB, 2 English, 3 other; 3 when no system code type is set.
@@ -242,18 +187,16 @@ class QML_API CGBAndBig5WndText {
   public:
     CGBAndBig5WndText();
     virtual ~CGBAndBig5WndText();
+    // A copy keeps the texts set through the original.
+    CGBAndBig5WndText(const CGBAndBig5WndText& other);
+    CGBAndBig5WndText& operator=(const CGBAndBig5WndText& other);
 
     void SetWindowTextA(quorvel::HWND window, const char* text);
     void GetWindowTextA(quorvel::HWND window, quorvel::CString& text);
     int GetWindowTextA(quorvel::HWND window, char* buffer, int size);
 
   private:
-    struct Entry {
-        quorvel::HWND hWnd;
-        quorvel::CString strUnconverted;
-        quorvel::CString strConverted;
-    };
-    int Find(quorvel::HWND window);
-
-    std::vector<Entry> m_arrWndText;
+    // The texts set through this object, by window.
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
 };

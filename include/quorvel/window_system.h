@@ -8,14 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "quorvel/application_name.h"
 #include "quorvel/export.h"
 #include "quorvel/wintypes.h"
 
 namespace quorvel {
-
-// The application name that the library shows and looks up (message-box captions, the
-// installer's registry key). Null: the executable's name again.
-QML_API void SetApplicationName(const char* name);
 
 // The calling thread's last system error, as the library's services set it; a host sets it
 // before it reports a failure through OutLastError.

@@ -7,11 +7,11 @@
 #include <tuple>
 #include <utility>
 
-#include "capi/utf8_text.h"
 #include "language/language_encoding.h"
 #include "quorvel/multilanguage_c.h"
 #include "support/system_mapping.h"
 #include "support/test_support.h"
+#include "util/utf8_text.h"
 
 namespace {
 
@@ -181,8 +181,8 @@ TEST(Utf8Text, InvalidSequencesBecomeOneReplacementEach) {
         {"\x80\xBF", r + r},                  // continuation bytes alone
         {"\xFE\xFF", r + r},
     };
-    for (const auto& [in, out] : cases) EXPECT_EQ(qml::capi::ValidUtf8(in), out) << in;
-    EXPECT_EQ(qml::capi::ValidUtf8(nullptr), "");
+    for (const auto& [in, out] : cases) EXPECT_EQ(qml::ValidUtf8(in), out) << in;
+    EXPECT_EQ(qml::ValidUtf8(nullptr), "");
 }
 
 // Where the system maps no character between the two scripts (Wine), every text comes back as

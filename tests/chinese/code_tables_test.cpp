@@ -6,7 +6,7 @@
 #include "byte_pairs.h"
 #include "chinese/code_tables.h"
 #include "conversion_settings_guard.h"
-#include "module/module_instance.h"
+#include "chinese/conversion_state.h"
 #include "platform/codepage.h"
 #include "platform/os.h"
 #include "platform/resource.h"

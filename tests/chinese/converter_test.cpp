@@ -4,7 +4,7 @@
 #include <string>
 
 #include "conversion_settings_guard.h"
-#include "module/module_instance.h"
+#include "chinese/conversion_state.h"
 #include "platform/resource.h"
 #include "quorvel/multilanguage.h"
 

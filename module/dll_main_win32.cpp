@@ -1,4 +1,5 @@
-// The DLL's entry point: start-up at process attach, shutdown at process detach.
+// The DLL's entry point: start-up at process attach, shutdown at process detach. Part of
+// module/, not platform/, so that the platform layer never calls up into the library.
 #include "module/module_instance.h"
 #include "quorvel/wintypes.h"
 
@@ -13,9 +14,8 @@ void __freeres() noexcept;
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     switch (reason) {
         case DLL_PROCESS_ATTACH:
-            // The conversion lock is a static object, so it exists already: the C runtime
-            // constructs the library's statics before it calls this function, and destroys
-            // them after the call for process detach.
+            // What start-up records goes into constant-initialised storage, which exists
+            // before the C runtime runs any constructor of the library.
             return qml::StartModule(instance) ? TRUE : FALSE;
         case DLL_PROCESS_DETACH:
             // FreeLibrary (reserved null) unloads the library while the process goes on: free

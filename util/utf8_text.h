@@ -1,12 +1,13 @@
-// UTF-8 at the C interface's edges: input made valid.
+// UTF-8 where it comes in (the C interface, UTF-8 language files): input made valid.
 #pragma once
 
 #include <string>
 
-namespace qml::capi {
+namespace qml {
 
 // The text with every invalid sequence (each maximal part of a sequence that cannot be
 // completed, or a single stray byte) replaced by U+FFFD. Null is the empty text.
 std::string ValidUtf8(const char* text);
 
-}  // namespace qml::capi
+// The length of the longest start of a valid UTF-8 text that is at most limit bytes long and
+// splits no character.

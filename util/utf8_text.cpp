@@ -1,8 +1,8 @@
-#include "capi/utf8_text.h"
+#include "util/utf8_text.h"
 
 #include "base/utf8.h"
 
-namespace qml::capi {
+namespace qml {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::string ValidUtf8(const char* text) {
     return valid;
 }
 
-}  // namespace qml::capi
+}  // namespace qml
