@@ -5,7 +5,8 @@
 #   cmake -DSOURCE_DIR=<repository> -DPRINT=ON -P cmake/layers.cmake  also print folder -> folders
 #
 # Highest first. A folder may include only the folders after it in this list:
-#   cli        the command-line tool (a host: the public headers only, listed last)
+#   cli        the command-line tool (a host: the public headers, and the header-only byte
+#              rules of base)
 #   capi       the C interface, adapters over the subsystems
 #   ui, log    window translation and message boxes; the log relay and diagnostics
 #   translate  key lookup, phrase and caption translation, formatting
@@ -24,8 +25,8 @@ set(QML_LAYERS cli capi ui log translate language module chinese util platform b
 # The folders each layer is made of (the public headers are included as "quorvel/...").
 set(QML_LAYER_FOLDERS_include include/quorvel)
 set(QML_LAYER_NAME_quorvel include)
-# Beside the public headers, the command-line tool includes only its own folders.
-set(QML_LAYER_ONLY_cli include)
+# Beside the public headers and the byte rules, the command-line tool includes only its own folders.
+set(QML_LAYER_ONLY_cli base include)
 
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "layers.cmake: SOURCE_DIR is not set")

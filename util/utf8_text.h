@@ -9,5 +9,4 @@ namespace qml {
 // completed, or a single stray byte) replaced by U+FFFD. Null is the empty text.
 std::string ValidUtf8(const char* text);
 
-// The length of the longest start of a valid UTF-8 text that is at most limit bytes long and
-// splits no character.
+}  // namespace qml
