@@ -5,7 +5,7 @@
 #include "capi/utf8_text.h"
 #include "chinese/chinese_conversion.h"
 #include "chinese/conversion_settings.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage_c.h"
 
 namespace {

@@ -7,8 +7,7 @@
 #include "capi/utf8_text.h"
 #include "language/catalogue.h"
 #include "language/language_state.h"
-#include "platform/codepage.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage_c.h"
 
 namespace {

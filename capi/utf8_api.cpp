@@ -6,7 +6,7 @@
 #include "language/language_encoding.h"
 #include "capi/sized_result.h"
 #include "capi/utf8_text.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "log/log_relay.h"
 #include "quorvel/multilanguage_c.h"
 #include "translate/filled_buffers.h"

@@ -7,7 +7,7 @@
 #include "chinese/converted_lines.h"
 #include "chinese/conversion_settings.h"
 #include "module/module_instance.h"
-#include "platform/resource.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // Window texts through the conversion: a window shows the converted text, and reading it back
 // gives the host the text it set, for as long as the window still shows what was set.
 #include "chinese/chinese_conversion.h"
-#include "platform/crt.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "util/shared_utility.h"
@@ -55,7 +54,7 @@ void CGBAndBig5WndText::GetWindowTextA(HWND window, CString& text) {
         text = current;
     } else {
         Entry& entry = m_arrWndText[static_cast<size_t>(i)];
-        if (qml::crt::_mbscmp(current, entry.strConverted) == 0) {
+        if (qml::os::_mbscmp(current, entry.strConverted) == 0) {
             text = entry.strUnconverted;
         } else {
             // Changed by other means since: the window's own text is both forms from now on.

@@ -6,8 +6,6 @@
 #include "capi/utf8_text.h"
 #include "language/catalogue.h"
 #include "language/language_state.h"
-#include "platform/codepage.h"
-#include "platform/file.h"
 #include "platform/os.h"
 
 namespace qml {

@@ -2,7 +2,7 @@
 // which the converter finds its code tables, and the lock around the converter.
 #pragma once
 
-#include "platform/lock.h"
+#include "platform/os.h"
 #include "quorvel/wintypes.h"
 
 namespace qml {

@@ -6,7 +6,7 @@
 
 #include "language/language_encoding.h"
 #include "language/language_state.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "quorvel/lookup_observer.h"
 
 namespace qml {

@@ -4,7 +4,6 @@
 #include <mutex>
 
 #include "platform/os.h"
-#include "platform/permanent_lock.h"
 
 namespace qml::ui {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "capi/utf8_text.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 
 namespace qml_fuzz {
 

@@ -6,9 +6,7 @@
 #include "chinese/code_tables.h"
 #include "conversion_settings_guard.h"
 #include "module/module_instance.h"
-#include "platform/codepage.h"
 #include "platform/os.h"
-#include "platform/resource.h"
 #include "support/system_mapping.h"
 
 namespace {

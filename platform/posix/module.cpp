@@ -1,17 +1,23 @@
+// The library's module inside its process on POSIX: its own handle, the program that hosts it,
+// and freeing what it keeps at a real unload.
+//
 // Telling an unload of the library (dlclose) from the end of the process, which both run the
-// library's destructors. At process exit the static destructors run first, among the exit
+// library's destructors: at process exit the static destructors run first, among the exit
 // handlers, and the destructor section of each library after all of them; dlclose runs the
 // library's destructor section first and its static destructors after it. So the function
 // below frees what the library keeps only when the static destructors have not run yet, that
 // is when dlclose unloads the library; at exit everything stays in place for the host's later
 // exit handlers and its threads still running.
+#include <dlfcn.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <string>
 
 #include "module/module_instance.h"
-#include "platform/module_entry.h"
+#include "platform/os.h"
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/window_message_box.h"
-#include "platform/posix/window_table.h"
+#include "platform/process_storage.h"
 
 namespace qml::os {
 
@@ -34,13 +40,31 @@ __attribute__((destructor)) void ReleaseAtUnload() {
 
 }  // namespace
 
+HMODULE OwnModuleHandle() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<const void*>(&OwnModuleHandle), &info) == 0) return nullptr;
+    return static_cast<HMODULE>(info.dli_fbase);
+}
+
+// No entry point: the library's static object starts and stops it.
+bool StartedByEntryPoint() {
+    return false;
+}
+
+// The executable's base name.
+std::string ProgramFileName() {
+    char path[4096];
+    ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return std::string();
+    path[n] = '\0';
+    std::string full(path);
+    size_t slash = full.rfind('/');
+    return slash == std::string::npos ? full : full.substr(slash + 1);
+}
+
 void ReleaseProcessStorage() {
-    ReleaseApplicationName();
-    ReleaseWindowObjects();
-    ReleaseRegistryKeys();
-    posix::ReleaseProfileCache();
-    windows::ReleaseMessageBoxPresenter();
-    windows::WindowTable::Release();
+    DeleteStorage();
+    qml::posix::ReleaseProfileCache();
 }
 
 }  // namespace qml::os
