@@ -79,7 +79,6 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
     return total;
 }
 
-
 namespace {
 
 constexpr char kReplacementCharacter[] = "\xEF\xBF\xBD";

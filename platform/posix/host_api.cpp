@@ -74,7 +74,6 @@ BOOL SetWindowTextA(HWND window, LPCSTR text) {
     return qml::os::SetWindowTextA(window, text);
 }
 
-
 DWORD GetLastError() {
     return qml::os::GetLastError();
 }

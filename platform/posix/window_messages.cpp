@@ -21,7 +21,8 @@ namespace {
 // Returns the bytes copied; writes nothing when buffer is null or size is 0.
 std::size_t CopyText(const std::string& text, char* buffer, std::size_t size) {
     if (!buffer || size == 0) return 0;
-    return CopyBounded(buffer, size, std::string_view(text).substr(0, DoubleBytePrefixLength(text, size - 1)));
+    return CopyBounded(buffer, size,
+                       std::string_view(text).substr(0, DoubleBytePrefixLength(text, size - 1)));
 }
 
 // The shared body of GetWindowTextA and GetClassNameA: field picks the text to copy.
@@ -80,8 +81,6 @@ BOOL SetWindowTextA(HWND handle, LPCSTR text) {
     window->text = text ? text : "";
     return TRUE;
 }
-
-
 
 LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     posix::WindowTable& table = posix::WindowTable::Instance();
