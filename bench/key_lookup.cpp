@@ -26,7 +26,6 @@
 #include "platform/posix/profile_file.h"
 #include "platform/posix/profile_parser.h"
 #include "platform/os.h"
-#include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
 #include "support/bench_files.h"
 

@@ -4,7 +4,7 @@
 #include "capi/sized_result.h"
 #include "chinese/chinese_conversion.h"
 #include "chinese/conversion_settings.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage_c.h"
 #include "util/utf8_text.h"
 

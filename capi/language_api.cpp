@@ -6,8 +6,7 @@
 #include "language/catalogue.h"
 #include "language/language_encoding.h"
 #include "language/language_state.h"
-#include "platform/codepage.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage_c.h"
 #include "util/utf8_text.h"
 

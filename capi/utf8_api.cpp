@@ -5,6 +5,7 @@
 #include "capi/formatted_text.h"
 #include "capi/sized_result.h"
 #include "language/language_encoding.h"
+#include "platform/os.h"
 #include "log/log_relay.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage_c.h"

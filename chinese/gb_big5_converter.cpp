@@ -9,7 +9,7 @@
 #include "chinese/conversion_settings.h"
 #include "chinese/conversion_state.h"
 #include "chinese/converted_lines.h"
-#include "platform/resource.h"
+#include "platform/os.h"
 
 namespace {
 

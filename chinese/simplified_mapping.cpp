@@ -7,7 +7,7 @@
 #include "chinese/chinese_conversion.h"
 #include "chinese/code_type_detection.h"
 #include "chinese/conversion_settings.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage.h"
 
 namespace qml {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "chinese/chinese_conversion.h"
-#include "platform/crt.h"
 #include "platform/live_window.h"
+#include "platform/os.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "util/shared_utility.h"
@@ -75,7 +75,7 @@ void CGBAndBig5WndText::GetWindowTextA(HWND window, CString& text) {
         text = current;
     } else {
         Impl::Entry& entry = m_impl->m_arrWndText[static_cast<size_t>(i)];
-        if (qml::crt::_mbscmp(current, entry.strConverted) == 0) {
+        if (qml::os::_mbscmp(current, entry.strConverted) == 0) {
             text = entry.strUnconverted;
         } else {
             // Changed by other means since: the window's own text is both forms from now on.

@@ -8,7 +8,6 @@
 #include "language/language_encoding.h"
 #include "language/language_state.h"
 #include "platform/os.h"
-#include "platform/profile_scope.h"
 #include "util/shared_utility.h"
 
 namespace qml {

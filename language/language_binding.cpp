@@ -8,9 +8,7 @@
 #include "language/language_file.h"
 #include "language/language_state.h"
 #include "language/set_up.h"
-#include "platform/file.h"
 #include "platform/os.h"
-#include "platform/profile_scope.h"
 
 namespace {
 

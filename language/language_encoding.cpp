@@ -5,8 +5,6 @@
 
 #include "language/catalogue.h"
 #include "language/language_state.h"
-#include "platform/codepage.h"
-#include "platform/file.h"
 #include "platform/os.h"
 #include "util/utf8_text.h"
 

@@ -7,8 +7,6 @@
 #include "base/ascii.h"
 #include "language/catalogue.h"
 #include "language/language_state.h"
-#include "platform/crt.h"
-#include "platform/file.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "util/shared_utility.h"
@@ -88,7 +86,7 @@ std::string CreateLanguageFile(const char* path) {
     const os::FileCreation creation =
         os::CreateWholeFile(path, header.GetString(), static_cast<std::size_t>(header.GetLength()));
     if (creation.outcome == os::FileCreation::kCreated) return {};
-    if (creation.outcome == os::FileCreation::kExists && crt::_access(path, 0) == 0) {
+    if (creation.outcome == os::FileCreation::kExists && os::_access(path, 0) == 0) {
         ReadParameters(path);
         return {};
     }
@@ -128,7 +126,7 @@ std::string BindLanguageFile() {
     }
     kvSnprintf(state.languageFile, kStoredPathSize, "%s", path.c_str());
 
-    if (crt::_access(state.languageFile, 0) != 0) return CreateLanguageFile(state.languageFile);
+    if (os::_access(state.languageFile, 0) != 0) return CreateLanguageFile(state.languageFile);
     ReadParameters(state.languageFile);
     return {};
 }

@@ -5,7 +5,6 @@
 
 #include "language/language_state.h"
 #include "log/log_relay.h"
-#include "platform/crt.h"
 #include "platform/os.h"
 #include "translate/formatting.h"
 #include "translate/phrase_translator.h"
@@ -51,7 +50,7 @@ int ReportLastError(const char* format, va_list args) {
     if (!callback) return 0;
 
     std::array<char, kTextBufferSize> message{};
-    if (format) crt::_vsnprintf(message.data(), kTextBufferSize - 3, format, args);
+    if (format) os::_vsnprintf(message.data(), kTextBufferSize - 3, format, args);
     std::string sentence = TranslateFormatted("Error occurred  :  %s,  reason : ", message.data());
     if (sentence.size() > kWorkingTextLimit) sentence.resize(kWorkingTextLimit);
 

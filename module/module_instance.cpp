@@ -6,8 +6,7 @@
 
 #include <mutex>
 
-#include "platform/module_entry.h"
-#include "platform/resource.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage.h"
 
 namespace qml {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chinese/conversion_state.h"
+#include "platform/os.h"
 #include "quorvel/wintypes.h"
 
 namespace qml {

@@ -3,14 +3,24 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/ascii.h"
+#include "base/code_page_pairs.h"
 #include "quorvel/framework.h"
 
 namespace {
 
 const char kWhiteSpace[] = " \t\r\n\v\f";
 
-bool IsLead(unsigned char c) {
-    return c >= 0x80;
+// Changes the ASCII letters by change, walking by characters so that a trail byte in the ASCII
+// letter range is never changed.
+template <typename Change>
+void ChangeAsciiLetters(std::string& text, Change change) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (qml::StartsDoubleByte(static_cast<unsigned char>(text[i])))
+            ++i;
+        else
+            text[i] = change(text[i]);
+    }
 }
 
 }  // namespace
@@ -99,28 +109,13 @@ CString& CString::TrimRight(char target) {
     return TrimRight(set);
 }
 
-// Walks by characters so that a trail byte in the ASCII letter range is never changed.
 CString& CString::MakeUpper() {
-    for (size_t i = 0; i < m_str.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(m_str[i]);
-        if (IsLead(c)) {
-            ++i;
-        } else if (c >= 'a' && c <= 'z') {
-            m_str[i] = static_cast<char>(c - 'a' + 'A');
-        }
-    }
+    ChangeAsciiLetters(m_str, qml::AsciiUpper);
     return *this;
 }
 
 CString& CString::MakeLower() {
-    for (size_t i = 0; i < m_str.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(m_str[i]);
-        if (IsLead(c)) {
-            ++i;
-        } else if (c >= 'A' && c <= 'Z') {
-            m_str[i] = static_cast<char>(c - 'A' + 'a');
-        }
-    }
+    ChangeAsciiLetters(m_str, qml::AsciiLower);
     return *this;
 }
 

@@ -1,14 +1,12 @@
 // CWnd and CComboBox: window objects over their handles, through the window calls of the
 // platform seam.
-#include <atomic>
 #include <memory>
 #include <mutex>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "platform/module_entry.h"
+#include "base/ascii.h"
 #include "platform/os.h"
+#include "platform/process_storage.h"
 #include "quorvel/framework.h"
 
 namespace {
@@ -16,46 +14,22 @@ namespace {
 bool IsComboBoxClass(HWND window) {
     char className[16] = {};
     qml::os::GetClassNameA(window, className, static_cast<int>(sizeof className));
-    std::string name(className);
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return name == "combobox";
+    return qml::EqualIgnoringAsciiCase(className, "combobox");
 }
 
-// The objects FromHandle hands out, one per handle, kept for the life of the process: callers
-// hold on to them without owning them. A combo box gets a CComboBox, so that the customary
-// cast of the result to CComboBox* is sound.
-class PermanentWindowMap {
-  public:
-    CWnd* ObjectFor(HWND window) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        std::unique_ptr<CWnd>& object = m_objects[window];
-        if (!object) {
-            if (IsComboBoxClass(window))
-                object = std::make_unique<CComboBox>(window);
-            else
-                object = std::make_unique<CWnd>(window);
-        }
-        return object.get();
+// The one object of a handle, kept in the process storage for the life of the process
+// (pointers handed out stay valid while other threads finish).
+CWnd* ObjectFor(HWND window) {
+    qml::os::ProcessStorage& storage = qml::os::Storage();
+    std::lock_guard<qml::os::PermanentLock> hold(storage.windowObjectsLock);
+    std::unique_ptr<CWnd>& object = storage.windowObjects[window];
+    if (!object) {
+        if (IsComboBoxClass(window))
+            object = std::make_unique<CComboBox>(window);
+        else
+            object = std::make_unique<CWnd>(window);
     }
-
-  private:
-    std::mutex m_mutex;
-    std::unordered_map<HWND, std::unique_ptr<CWnd>> m_objects;
-};
-
-// Never destroyed at exit: pointers handed out stay valid while other threads finish. Freed
-// only when the library is unloaded. Made at first use without a guarded static, whose
-// guard would cost the C++ runtime of the Windows DLL memory that no unload gives back.
-std::atomic<PermanentWindowMap*> g_permanentMap{nullptr};
-
-PermanentWindowMap& PermanentMap() {
-    if (PermanentWindowMap* map = g_permanentMap.load(std::memory_order_acquire)) return *map;
-    auto made = std::make_unique<PermanentWindowMap>();
-    PermanentWindowMap* expected = nullptr;
-    if (g_permanentMap.compare_exchange_strong(expected, made.get(), std::memory_order_acq_rel))
-        return *made.release();
-    return *expected;  // another thread made it first
+    return object.get();
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -77,7 +51,7 @@ HWND CWnd::Detach() {
 }
 
 CWnd* CWnd::FromHandle(HWND window) {
-    return window ? PermanentMap().ObjectFor(window) : nullptr;
+    return window ? ObjectFor(window) : nullptr;
 }
 
 void CWnd::GetWindowText(CString& text) const {
@@ -141,11 +115,3 @@ int CComboBox::DeleteString(unsigned int index) {
 void CComboBox::ResetContent() {
     Send(m_hWnd, CB_RESETCONTENT);
 }
-
-namespace qml::os {
-
-void ReleaseWindowObjects() {
-    delete g_permanentMap.exchange(nullptr);
-}
-
-}  // namespace qml::os

@@ -1,6 +1,5 @@
 // Two texts compared by their translations.
-#include "platform/crt.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "translate/formatting.h"
 
 namespace qml {
@@ -9,7 +8,7 @@ int CompareTranslated(const char* first, const char* second, bool ignoreCase) {
     os::ProfileCallScope profileScope;  // one check of the language file for all passes
     std::string a = TranslateWorkingText(first ? first : "");
     std::string b = TranslateWorkingText(second ? second : "");
-    if (ignoreCase) return crt::_stricmp(a.c_str(), b.c_str());
+    if (ignoreCase) return os::_stricmp(a.c_str(), b.c_str());
 
     // Bytes compare as unsigned values, so double-byte text sorts after ASCII.
     for (size_t i = 0;; ++i) {

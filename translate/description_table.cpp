@@ -2,8 +2,7 @@
 // index of a text the user picked, and the text to show for a stored index.
 #include <cstdlib>
 
-#include "platform/crt.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "translate/formatting.h"
 
 namespace qml {
@@ -14,8 +13,8 @@ int FindDescription(const char* const* descriptions, int count, const char* text
     for (int i = 0; descriptions && i < count; ++i) {
         const char* description = descriptions[i] ? descriptions[i] : "";
         if (compareUntranslated) {
-            if (crt::_mbscmp(description, text) == 0) return i;
-        } else if (crt::_mbscmp(TranslateWorkingText(description).c_str(), text) == 0) {
+            if (os::_mbscmp(description, text) == 0) return i;
+        } else if (os::_mbscmp(TranslateWorkingText(description).c_str(), text) == 0) {
             return i;  // the first match wins
         }
     }

@@ -1,6 +1,6 @@
 #include "translate/formatting.h"
 
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "translate/phrase_translator.h"
 #include "translate/template_filling.h"
 #include "translate/working_text.h"

@@ -7,7 +7,7 @@
 #include "base/ascii.h"
 #include "language/language_encoding.h"
 #include "language/language_state.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "quorvel/lookup_observer.h"
 
 namespace qml {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/profile_section.h"
+#include "platform/os.h"
 
 namespace qml {
 

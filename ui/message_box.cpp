@@ -12,9 +12,7 @@
 
 #include "base/bounded_copy.h"
 #include "language/language_state.h"
-#include "platform/crt.h"
 #include "platform/os.h"
-#include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"
 #include "translate/phrase_translator.h"
 #include "ui/shown_boxes.h"
@@ -50,7 +48,7 @@ int ShowMessageBox(CWnd* parent, const char* caption, unsigned int style, const 
     if (style == 0) style = MB_ICONEXCLAMATION | MB_OK;
 
     char message[kMessageSize] = {};
-    if (format) crt::_vsnprintf(message, kMessageSize - 1, format, args);
+    if (format) os::_vsnprintf(message, kMessageSize - 1, format, args);
 
     const std::string applicationName = os::GetApplicationName();
     CString fullCaption;

@@ -5,7 +5,6 @@
 
 #include "base/bounded_copy.h"
 #include "platform/os.h"
-#include "platform/permanent_lock.h"
 
 namespace qml::ui {
 

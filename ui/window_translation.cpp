@@ -3,10 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "platform/crt.h"
 #include "platform/live_window.h"
 #include "platform/os.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "translate/caption_translator.h"
 #include "translate/formatting.h"
@@ -30,7 +29,7 @@ constexpr const char* kExcludedClasses[] = {
 
 bool IsExcludedClass(const char* className) {
     for (const char* excluded : kExcludedClasses)
-        if (crt::_mbscmp(className, excluded) == 0) return true;
+        if (os::_mbscmp(className, excluded) == 0) return true;
     return false;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/error_text.h"
+#include "platform/os.h"
 #include "util/shared_utility.h"
 
 namespace qml {

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "platform/file.h"
+#include "platform/os.h"
 #include "util/shared_utility.h"
 
 namespace qml {

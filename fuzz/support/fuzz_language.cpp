@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "language/language_state.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "support/check.h"
 
 namespace qml_fuzz {

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <optional>
 
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "util/utf8_text.h"
 
 namespace qml_fuzz {

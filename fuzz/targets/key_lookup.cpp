@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "support/check.h"
 #include "support/fuzz_input.h"

@@ -1,7 +1,13 @@
-// Code-page services on POSIX, for code page 936 and the Chinese (PRC) locale only.
-#include <cstring>
+// Code-page services on POSIX: character counts and the simplified/traditional mappings for
+// code page 936 and the Chinese (PRC) locale only; texts between UTF-8 and a Windows code page
+// over the C library's iconv.
+#include <iconv.h>
 
-#include "platform/codepage.h"
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "base/code_page_pairs.h"
 #include "platform/os.h"
 #include "platform/posix/embedded_data.h"
 
@@ -11,13 +17,6 @@ namespace {
 
 constexpr UINT kCodePageGbk = 936;
 constexpr LCID kLocaleChinesePrc = 2052;
-
-bool IsLead(unsigned char byte) {
-    return byte >= 0x81 && byte <= 0xFE;
-}
-bool IsTrail(unsigned char byte) {
-    return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
-}
 
 // The length of the text to work on: up to and including the NUL for -1.
 int SourceLength(LPCSTR text, int length) {
@@ -41,7 +40,7 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, LPW
     int units = 0;
     int i = 0;
     while (i < total - 1) {
-        i += (IsLead(bytes[i]) && IsTrail(bytes[i + 1])) ? 2 : 1;
+        i += IsCp936Pair(bytes[i], bytes[i + 1]) ? 2 : 1;
         ++units;
     }
     return units + (i < total ? 1 : 0);
@@ -66,7 +65,7 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
     while (i < total - 1) {
         const unsigned char lead = in[i];
         const unsigned char trail = in[i + 1];
-        if (IsLead(lead) && IsTrail(trail)) {
+        if (IsCp936Pair(lead, trail)) {
             const unsigned char* cell = table + (lead - 0x81) * 382 + (trail - 0x40) * 2;
             out[i] = cell[0];  // both source bytes are read already: in place works too
             out[i + 1] = cell[1];
@@ -78,6 +77,100 @@ int LCMapStringA(LCID locale, DWORD flags, LPCSTR source, int sourceLength, LPST
     }
     if (i < total) out[i] = in[i];
     return total;
+}
+
+namespace {
+
+constexpr char kReplacementCharacter[] = "\xEF\xBF\xBD";
+
+// The iconv name of a Windows code page.
+std::string IconvName(UINT codePage) {
+    switch (codePage) {
+        case kFileSystemCodePage:
+        case kUtf8CodePage:
+            return "UTF-8";
+        case 20127:
+            return "ASCII";
+        case 20866:
+            return "KOI8-R";
+        case 21866:
+            return "KOI8-U";
+        default:
+            break;
+    }
+    if (codePage >= 28591 && codePage <= 28606) return "ISO-8859-" + std::to_string(codePage - 28590);
+    return "CP" + std::to_string(codePage);
+}
+
+// One conversion descriptor for the length of one call.
+class Converter {
+  public:
+    Converter(const std::string& to, const std::string& from) : m_cd(iconv_open(to.c_str(), from.c_str())) {}
+    ~Converter() {
+        if (Valid()) iconv_close(m_cd);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+    bool Valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts text into out; at a byte sequence that cannot be converted, skip(rest) says how
+    // many bytes to pass over and what to write instead.
+    template <typename Skip>
+    void Run(std::string_view text, std::string& out, Skip skip) {
+        std::string input(text);
+        char* in = input.data();
+        size_t inLeft = input.size();
+        char chunk[1024];
+        while (inLeft > 0) {
+            char* next = chunk;
+            size_t outLeft = sizeof chunk;
+            const size_t result = iconv(m_cd, &in, &inLeft, &next, &outLeft);
+            out.append(chunk, sizeof chunk - outLeft);
+            if (result != static_cast<size_t>(-1) || errno == E2BIG) continue;
+            const size_t skipped = skip(std::string_view(in, inLeft), out);
+            in += skipped;
+            inLeft -= skipped;
+            iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+
+  private:
+    iconv_t m_cd;
+};
+
+// The length of the UTF-8 sequence that lead starts (valid input).
+size_t SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0) return 4;
+    if (lead >= 0xE0) return 3;
+    if (lead >= 0xC0) return 2;
+    return 1;
+}
+
+}  // namespace
+
+bool IsCodePageSupported(UINT codePage) {
+    return Converter(IconvName(codePage), "UTF-8").Valid() && Converter("UTF-8", IconvName(codePage)).Valid();
+}
+
+bool Utf8ToCodePage(UINT codePage, std::string_view utf8, std::string& text) {
+    Converter converter(IconvName(codePage), "UTF-8");
+    if (!converter.Valid()) return false;
+    converter.Run(utf8, text, [](std::string_view rest, std::string& out) {
+        out += '?';
+        const size_t length = SequenceLength(static_cast<unsigned char>(rest[0]));
+        return length < rest.size() ? length : rest.size();
+    });
+    return true;
+}
+
+bool CodePageToUtf8(UINT codePage, std::string_view text, std::string& utf8) {
+    Converter converter("UTF-8", IconvName(codePage));
+    if (!converter.Valid()) return false;
+    converter.Run(text, utf8, [](std::string_view, std::string& out) {
+        out += kReplacementCharacter;
+        return size_t{1};
+    });
+    return true;
 }
 
 }  // namespace qml::os

@@ -1,15 +1,14 @@
 // The C runtime extras with their MSVC meaning.
-#include "platform/crt.h"
-
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "platform/posix/path.h"
+#include "base/ascii.h"
+#include "platform/os.h"
 
-namespace qml::crt {
+namespace qml::os {
 
 int _vsnprintf(char* buffer, size_t count, const char* format, va_list args) {
     if (!buffer || count == 0 || !format) return format ? -1 : 0;
@@ -33,24 +32,22 @@ int _vsnprintf(char* buffer, size_t count, const char* format, va_list args) {
 
 char* _strlwr(char* text) {
     if (!text) return text;
-    for (char* p = text; *p; ++p)
-        if (*p >= 'A' && *p <= 'Z') *p = static_cast<char>(*p - 'A' + 'a');
+    for (char* p = text; *p; ++p) *p = AsciiLower(*p);
     return text;
 }
 
 char* _strupr(char* text) {
     if (!text) return text;
-    for (char* p = text; *p; ++p)
-        if (*p >= 'a' && *p <= 'z') *p = static_cast<char>(*p - 'a' + 'A');
+    for (char* p = text; *p; ++p) *p = AsciiUpper(*p);
     return text;
 }
 
+// The difference of the first bytes that differ once lowered, as the C runtime gives it.
 int _stricmp(const char* a, const char* b) {
-    auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; };
-    const unsigned char* x = reinterpret_cast<const unsigned char*>(a ? a : "");
-    const unsigned char* y = reinterpret_cast<const unsigned char*>(b ? b : "");
+    const char* x = a ? a : "";
+    const char* y = b ? b : "";
     for (;; ++x, ++y) {
-        int d = lower(*x) - lower(*y);
+        int d = static_cast<unsigned char>(AsciiLower(*x)) - static_cast<unsigned char>(AsciiLower(*y));
         if (d != 0 || *x == 0) return d;
     }
 }
@@ -71,7 +68,7 @@ int _access(const char* path, int mode) {
     int flags = F_OK;
     if (mode & 2) flags |= W_OK;
     if (mode & 4) flags |= R_OK;
-    return ::access(qml::posix::NativePath(path).c_str(), flags) == 0 ? 0 : -1;
+    return ::access(SystemPath(path).c_str(), flags) == 0 ? 0 : -1;
 }
 
-}  // namespace qml::crt
+}  // namespace qml::os

@@ -1,5 +1,4 @@
-#include "platform/file.h"
-
+// Files by their Windows paths: every backslash becomes a slash at the file-system boundary.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -9,19 +8,22 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <algorithm>
 #include <system_error>
 
-#include "platform/posix/path.h"
+#include "platform/os.h"
 
 namespace qml::os {
 
 std::FILE* OpenFile(const char* path, const char* mode) {
     if (!path || !mode) return nullptr;
-    return std::fopen(qml::posix::NativePath(path).c_str(), mode);
+    return std::fopen(SystemPath(path).c_str(), mode);
 }
 
 std::string SystemPath(const char* path) {
-    return qml::posix::NativePath(path);
+    std::string native(path ? path : "");
+    std::replace(native.begin(), native.end(), '\\', '/');
+    return native;
 }
 
 namespace {
@@ -95,7 +97,7 @@ int LinkIntoPlace(int dir, const std::string& from, const std::string& to) {
 
 FileCreation CreateWholeFile(const char* path, const char* data, std::size_t length) {
     if (!path || (length > 0 && !data)) return Outcome(FileCreation::kFailed, EINVAL);
-    const std::string native = qml::posix::NativePath(path);
+    const std::string native = SystemPath(path);
     const std::size_t slash = native.rfind('/');
     const std::string dirName = slash == std::string::npos ? "." : slash == 0 ? "/" : native.substr(0, slash);
     const std::string name = slash == std::string::npos ? native : native.substr(slash + 1);

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/ascii.h"
 #include "platform/os.h"
 
 namespace qml::os {
@@ -56,17 +57,9 @@ constexpr KnownLocale kLocales[] = {
 // Serbian in Latin script ("sr_RS@latin") has an identifier of its own.
 constexpr LCID kSerbianLatin = 0x241A;
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 std::string Upper(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    UpperAscii(out);
     return out;
 }
 
@@ -87,11 +80,11 @@ LCID LocaleId(std::string_view name) {
     }
     name = name.substr(0, name.find('.'));
     std::size_t separator = name.find_first_of("_-");
-    std::string language = Lower(name.substr(0, separator));
+    std::string language = AsciiLowered(name.substr(0, separator));
     std::string territory =
         separator == std::string_view::npos ? std::string() : Upper(name.substr(separator + 1));
 
-    if (language == "sr" && Lower(modifier) == "latin") return kSerbianLatin;
+    if (language == "sr" && AsciiLowered(modifier) == "latin") return kSerbianLatin;
     LCID main = 0;
     for (const KnownLocale& known : kLocales) {
         if (known.language != language) continue;

@@ -4,7 +4,7 @@
 #include <new>
 #include <utility>
 
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 
 namespace qml::posix {
 

@@ -10,8 +10,9 @@
 // asked for do not matter; it is checked at each open (through the profile cache) and an open
 // key keeps the values it saw at its opening.
 //
-// Handles are heap objects that RegCloseKey frees; a handle that was never returned by
-// RegOpenKeyExA, or was closed already, is refused with ERROR_INVALID_HANDLE.
+// Handles are heap objects, kept in the process storage, that RegCloseKey frees; a handle that
+// was never returned by RegOpenKeyExA, or was closed already, is refused with
+// ERROR_INVALID_HANDLE.
 #include <pwd.h>
 #include <unistd.h>
 
@@ -23,31 +24,26 @@
 #include <new>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <utility>
 
-#include "platform/module_entry.h"
 #include "platform/os.h"
-#include "platform/permanent_lock.h"
 #include "platform/posix/profile_cache.h"
 #include "platform/posix/profile_names.h"
+#include "platform/process_storage.h"
 
 namespace qml::os {
 
-namespace {
+namespace profile = ::qml::posix;  // the profile reader's own types
 
-using posix::ProfileSection;
-using posix::ProfileSnapshot;
-
-struct RegistryKey {
+struct posix::RegistryKey {
     std::string path;
-    ProfileSnapshot file;                     // null when the file was missing (a root key)
-    const ProfileSection* section = nullptr;  // null when no section names the key itself
+    profile::ProfileSnapshot file;                     // null when the file was missing (a root key)
+    const profile::ProfileSection* section = nullptr;  // null when no section names the key itself
 };
 
-// The open keys. Behind a permanent lock and never destroyed at exit, so that a host's exit
-// handlers can still read the registry; freed only when the library is unloaded.
-PermanentLock g_keysLock;
-std::unordered_set<RegistryKey*>* g_keys = nullptr;
+namespace {
+
+using posix::RegistryKey;
 
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
@@ -96,12 +92,10 @@ const char* RootName(HKEY key) {
     }
 }
 
-RegistryKey* AsKey(HKEY key) {
-    return reinterpret_cast<RegistryKey*>(key);
-}
-
-bool IsOpenKey(HKEY key) {
-    return g_keys && g_keys->count(AsKey(key)) != 0;
+// The open key of the handle, or null; the caller holds the registry lock.
+RegistryKey* OpenKey(ProcessStorage& storage, HKEY key) {
+    auto found = storage.registryKeys.find(key);
+    return found == storage.registryKeys.end() ? nullptr : found->second.get();
 }
 
 std::string_view TrimBackslashes(std::string_view text) {
@@ -111,11 +105,11 @@ std::string_view TrimBackslashes(std::string_view text) {
 }
 
 // True when some section lies below path ("path\...").
-bool HasSubKey(const posix::ParsedProfile& file, std::string_view path) {
-    for (const ProfileSection& section : file.Sections()) {
+bool HasSubKey(const profile::ParsedProfile& file, std::string_view path) {
+    for (const profile::ProfileSection& section : file.Sections()) {
         std::string_view name = section.name;
         if (name.size() > path.size() && name[path.size()] == '\\' &&
-            posix::EqualNoCase(name.substr(0, path.size()), path))
+            profile::EqualNoCase(name.substr(0, path.size()), path))
             return true;
     }
     return false;
@@ -123,23 +117,24 @@ bool HasSubKey(const posix::ParsedProfile& file, std::string_view path) {
 
 // Opens path; a root key or a key open already exists without a file.
 LONG OpenPath(std::string path, bool knownToExist, HKEY* result) {
-    auto key = std::make_unique<RegistryKey>();
-    key->file = posix::AcquireProfile(RegistryFilePath().c_str());
+    auto key = std::make_shared<RegistryKey>();
+    key->file = profile::AcquireProfile(RegistryFilePath().c_str());
     if (key->file) key->section = key->file->FindSection(path);
     if (!knownToExist && !key->section && !(key->file && HasSubKey(*key->file, path)))
         return ERROR_FILE_NOT_FOUND;
     key->path = std::move(path);
-    std::lock_guard<PermanentLock> lock(g_keysLock);
-    if (!g_keys) g_keys = new std::unordered_set<RegistryKey*>;
-    g_keys->insert(key.get());
-    *result = reinterpret_cast<HKEY>(key.release());
+    const HKEY handle = reinterpret_cast<HKEY>(key.get());
+    ProcessStorage& storage = Storage();
+    std::lock_guard<PermanentLock> lock(storage.registryLock);
+    storage.registryKeys.emplace(handle, std::move(key));
+    *result = handle;
     return ERROR_SUCCESS;
 }
 
 LONG QueryValue(const RegistryKey& key, LPCSTR valueName, LPDWORD type, LPBYTE data, LPDWORD size) {
-    std::string_view name = posix::TrimBlanks(valueName ? valueName : "");
+    std::string_view name = profile::TrimBlanks(valueName ? valueName : "");
     if (name.empty()) name = "@";
-    const posix::ProfileEntry* entry = key.section ? key.file->FindEntry(*key.section, name) : nullptr;
+    const profile::ProfileEntry* entry = key.section ? key.file->FindEntry(*key.section, name) : nullptr;
     if (!entry || !entry->hasValue) return ERROR_FILE_NOT_FOUND;
     DWORD needed = static_cast<DWORD>(entry->value.size() + 1);
     if (type) *type = REG_SZ;
@@ -166,9 +161,11 @@ LONG RegOpenKeyExA(HKEY root, LPCSTR subKey, DWORD /*options*/, REGSAM /*access*
     if (const char* rootName = RootName(root)) {
         path = rootName;
     } else {
-        std::lock_guard<PermanentLock> lock(g_keysLock);
-        if (!IsOpenKey(root)) return ERROR_INVALID_HANDLE;
-        path = AsKey(root)->path;
+        ProcessStorage& storage = Storage();
+        std::lock_guard<PermanentLock> lock(storage.registryLock);
+        const RegistryKey* open = OpenKey(storage, root);
+        if (!open) return ERROR_INVALID_HANDLE;
+        path = open->path;
     }
     std::string_view sub = TrimBackslashes(subKey ? subKey : "");
     if (!sub.empty()) {
@@ -195,33 +192,22 @@ LONG RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD type
         RegCloseKey(opened);
         return status;
     }
-    std::lock_guard<PermanentLock> lock(g_keysLock);
-    if (!IsOpenKey(key)) return ERROR_INVALID_HANDLE;
-    return QueryValue(*AsKey(key), valueName, type, data, size);
-}
-
-void ReleaseRegistryKeys() {
-    std::unordered_set<RegistryKey*>* keys = nullptr;
-    {
-        std::lock_guard<PermanentLock> lock(g_keysLock);
-        keys = g_keys;
-        g_keys = nullptr;
-    }
-    if (!keys) return;
-    for (RegistryKey* key : *keys) delete key;
-    delete keys;
+    ProcessStorage& storage = Storage();
+    std::lock_guard<PermanentLock> lock(storage.registryLock);
+    const RegistryKey* open = OpenKey(storage, key);
+    if (!open) return ERROR_INVALID_HANDLE;
+    return QueryValue(*open, valueName, type, data, size);
 }
 
 LONG RegCloseKey(HKEY key) {
     if (RootName(key)) return ERROR_SUCCESS;
-    RegistryKey* owned = nullptr;
-    {
-        std::lock_guard<PermanentLock> lock(g_keysLock);
-        if (!IsOpenKey(key)) return ERROR_INVALID_HANDLE;
-        owned = AsKey(key);
-        g_keys->erase(owned);
-    }
-    delete owned;
+    std::shared_ptr<RegistryKey> closed;  // freed once the lock is let go
+    ProcessStorage& storage = Storage();
+    std::lock_guard<PermanentLock> lock(storage.registryLock);
+    auto found = storage.registryKeys.find(key);
+    if (found == storage.registryKeys.end()) return ERROR_INVALID_HANDLE;
+    closed = std::move(found->second);
+    storage.registryKeys.erase(found);
     return ERROR_SUCCESS;
 }
 

@@ -1,9 +1,8 @@
 // Resources on POSIX: the library's RCDATA resources are the code tables linked into it.
-#include <dlfcn.h>
+#include <cstdint>
 
 #include "platform/os.h"
 #include "platform/posix/embedded_data.h"
-#include "platform/resource.h"
 
 namespace qml::os {
 
@@ -29,12 +28,6 @@ unsigned IntResourceValue(LPCSTR name) {
 }
 
 }  // namespace
-
-HMODULE OwnModuleHandle() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<const void*>(&OwnModuleHandle), &info) == 0) return nullptr;
-    return static_cast<HMODULE>(info.dli_fbase);
-}
 
 HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
     if (module == nullptr || module != OwnModuleHandle()) {

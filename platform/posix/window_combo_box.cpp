@@ -1,5 +1,5 @@
 // Combo boxes: an unsorted list of items and a selection, served through the CB_ messages.
-#include "platform/posix/window_combo_box.h"
+#include "platform/posix/window_system.h"
 
 #include <cstdint>
 #include <cstring>
@@ -8,7 +8,7 @@
 
 namespace qml::os {
 
-namespace windows {
+namespace posix {
 
 namespace {
 
@@ -119,19 +119,19 @@ LRESULT HandleComboBoxMessage(ComboBoxState& comboBox, std::string& text, UINT m
     }
 }
 
-}  // namespace windows
+}  // namespace posix
 
 int GetComboBoxItemText(HWND comboBox, int index, std::string& text) {
     text.clear();
-    windows::WindowTable& table = windows::WindowTable::Instance();
+    posix::WindowTable& table = posix::WindowTable::Instance();
     auto lock = table.Lock();
-    windows::Window* window = table.Find(comboBox);
+    posix::Window* window = table.Find(comboBox);
     if (!window) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
     if (!window->comboBox) return 0;
-    if (!windows::IsItem(*window->comboBox, index)) return CB_ERR;
+    if (!posix::IsItem(*window->comboBox, index)) return CB_ERR;
     text = window->comboBox->items[static_cast<std::size_t>(index)];
     return static_cast<int>(text.size());
 }

@@ -1,6 +1,6 @@
 // MessageBoxA: a top-level box window handed to the host's presenter; the call blocks until the
 // presenter's answer or a message (from any thread) closes the box.
-#include "platform/posix/window_message_box.h"
+#include "platform/posix/window_system.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,10 +8,11 @@
 #include <utility>
 
 #include "platform/os.h"
+#include "platform/process_storage.h"
 
 namespace qml::os {
 
-namespace windows {
+namespace posix {
 
 namespace {
 
@@ -92,24 +93,12 @@ int PresentOnStandardError(const quorvel::MessageBoxRequest& request) {
     return answer;
 }
 
-std::mutex g_presenterLock;
-
-// Never destroyed at exit, so that a box shown from an exit handler still reaches the host's
-// presenter; freed only when the library is unloaded.
-quorvel::MessageBoxPresenter*& PresenterPointer() {
-    static quorvel::MessageBoxPresenter* presenter = new quorvel::MessageBoxPresenter;
-    return presenter;
-}
-
-quorvel::MessageBoxPresenter& Presenter() {
-    return *PresenterPointer();
-}
-
 int Present(const quorvel::MessageBoxRequest& request) {
     quorvel::MessageBoxPresenter presenter;
     {
-        std::lock_guard<std::mutex> lock(g_presenterLock);
-        presenter = Presenter();
+        ProcessStorage& storage = Storage();
+        std::lock_guard<PermanentLock> hold(storage.presenterLock);
+        presenter = storage.presenter;
     }
     return presenter ? presenter(request) : PresentOnStandardError(request);
 }
@@ -129,31 +118,20 @@ int MessageBoxCloseResult(const MessageBoxState& box, UINT message, WPARAM wPara
     return 0;
 }
 
-void SetMessageBoxPresenter(quorvel::MessageBoxPresenter presenter) {
-    std::lock_guard<std::mutex> lock(g_presenterLock);
-    Presenter() = std::move(presenter);
-}
-
-void ReleaseMessageBoxPresenter() {
-    quorvel::MessageBoxPresenter*& presenter = PresenterPointer();
-    delete presenter;
-    presenter = nullptr;
-}
-
-}  // namespace windows
+}  // namespace posix
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    std::vector<int> buttons = windows::ButtonsOf(type);
+    std::vector<int> buttons = posix::ButtonsOf(type);
     if (buttons.empty()) {
-        SetLastError(windows::kErrorInvalidMessageBoxStyle);
+        SetLastError(posix::kErrorInvalidMessageBoxStyle);
         return 0;
     }
-    auto state = std::make_shared<windows::MessageBoxState>();
+    auto state = std::make_shared<posix::MessageBoxState>();
     state->buttons = buttons;
     quorvel::MessageBoxRequest request{nullptr,          owner, caption ? caption : "Error",
                                        text ? text : "", type,  buttons};
 
-    windows::WindowTable& table = windows::WindowTable::Instance();
+    posix::WindowTable& table = posix::WindowTable::Instance();
     {
         auto lock = table.Lock();
         if (owner && !table.Find(owner)) {
@@ -167,14 +145,14 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     int answer = 0;
     bool presenterFailed = false;
     try {
-        answer = windows::Present(request);
+        answer = posix::Present(request);
     } catch (...) {
         presenterFailed = true;
     }
 
     auto lock = table.Lock();
     if (!state->closed && (presenterFailed || answer != 0)) {
-        if (presenterFailed || !windows::HasButton(buttons, answer)) {
+        if (presenterFailed || !posix::HasButton(buttons, answer)) {
             presenterFailed = true;
             answer = 0;
         }

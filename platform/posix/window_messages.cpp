@@ -1,16 +1,91 @@
-// SendMessageA: the messages every window handles, then those of message boxes and combo boxes.
+// SendMessageA (the messages every window handles, then those of message boxes and combo
+// boxes) and the window texts: GetWindowTextA, GetWindowTextLengthA, SetWindowTextA,
+// GetClassNameA.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "base/bounded_copy.h"
+#include "base/code_page_pairs.h"
 #include "platform/os.h"
-#include "platform/posix/window_combo_box.h"
-#include "platform/posix/window_message_box.h"
-#include "platform/posix/window_table.h"
-#include "platform/posix/window_text.h"
+#include "platform/posix/window_system.h"
 
 namespace qml::os {
 
-LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    windows::WindowTable& table = windows::WindowTable::Instance();
+namespace posix {
+
+namespace {
+
+// Copies text into buffer of size bytes: at most size - 1 bytes and a NUL, and never the lead
+// byte of a double-byte character without its trail byte (a cut text stays well formed).
+// Returns the bytes copied; writes nothing when buffer is null or size is 0.
+std::size_t CopyText(const std::string& text, char* buffer, std::size_t size) {
+    if (!buffer || size == 0) return 0;
+    return CopyBounded(buffer, size,
+                       std::string_view(text).substr(0, DoubleBytePrefixLength(text, size - 1)));
+}
+
+// The shared body of GetWindowTextA and GetClassNameA: field picks the text to copy.
+template <typename Field>
+int CopyWindowField(HWND handle, LPSTR buffer, int maxCount, Field field) {
+    if (!buffer || maxCount <= 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    buffer[0] = '\0';
+    WindowTable& table = WindowTable::Instance();
     auto lock = table.Lock();
-    windows::Window* window = table.Find(handle);
+    Window* window = table.Find(handle);
+    if (!window) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    return static_cast<int>(CopyText(field(*window), buffer, static_cast<std::size_t>(maxCount)));
+}
+
+}  // namespace
+
+}  // namespace posix
+
+int GetWindowTextA(HWND handle, LPSTR buffer, int maxCount) {
+    return posix::CopyWindowField(
+        handle, buffer, maxCount,
+        [](const posix::Window& window) -> const std::string& { return window.text; });
+}
+
+int GetClassNameA(HWND handle, LPSTR buffer, int maxCount) {
+    return posix::CopyWindowField(
+        handle, buffer, maxCount,
+        [](const posix::Window& window) -> const std::string& { return window.className; });
+}
+
+int GetWindowTextLengthA(HWND handle) {
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    auto lock = table.Lock();
+    posix::Window* window = table.Find(handle);
+    if (!window) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    return static_cast<int>(window->text.size());
+}
+
+BOOL SetWindowTextA(HWND handle, LPCSTR text) {
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    auto lock = table.Lock();
+    posix::Window* window = table.Find(handle);
+    if (!window) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    window->text = text ? text : "";
+    return TRUE;
+}
+
+LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    auto lock = table.Lock();
+    posix::Window* window = table.Find(handle);
     if (!window) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
@@ -18,7 +93,7 @@ LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETTEXT:
             return static_cast<LRESULT>(
-                windows::CopyText(window->text, reinterpret_cast<char*>(lParam), wParam));
+                posix::CopyText(window->text, reinterpret_cast<char*>(lParam), wParam));
         case WM_GETTEXTLENGTH:
             return static_cast<LRESULT>(window->text.size());
         case WM_SETTEXT: {
@@ -29,7 +104,7 @@ LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
         case WM_COMMAND:
             if (window->messageBox) {
-                if (int result = windows::MessageBoxCloseResult(*window->messageBox, message, wParam))
+                if (int result = posix::MessageBoxCloseResult(*window->messageBox, message, wParam))
                     table.EndMessageBox(handle, result);
             } else if (message == WM_CLOSE) {
                 // What the default window procedure does with a request to close.
@@ -39,8 +114,8 @@ LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    if (window->comboBox && windows::IsComboBoxMessage(message))
-        return windows::HandleComboBoxMessage(*window->comboBox, window->text, message, wParam, lParam);
+    if (window->comboBox && posix::IsComboBoxMessage(message))
+        return posix::HandleComboBoxMessage(*window->comboBox, window->text, message, wParam, lParam);
     return 0;
 }
 

@@ -1,10 +1,14 @@
-// The window table: handles, the tree of parents and children, destruction.
-#include "platform/posix/window_table.h"
-
+// The window table: handles, the tree of parents and children, destruction; and the calls
+// that find windows in it (IsWindow, IsWindowVisible, FindWindowA, EnumChildWindows, the
+// process's own shown windows).
 #include <algorithm>
-#include <cctype>
 
-namespace qml::os::windows {
+#include "base/ascii.h"
+#include "platform/os.h"
+#include "platform/posix/window_system.h"
+#include "platform/process_storage.h"
+
+namespace qml::os::posix {
 
 namespace {
 
@@ -20,27 +24,11 @@ void Remove(std::vector<HWND>& list, HWND handle) {
 }  // namespace
 
 bool SameClassName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-WindowTable*& WindowTable::Pointer() {
-    // Never destroyed at exit: windows may still be used by other threads and by exit handlers
-    // while the process exits. Freed only when the library is unloaded.
-    static WindowTable* table = new WindowTable;
-    return table;
+    return EqualIgnoringAsciiCase(a, b);
 }
 
 WindowTable& WindowTable::Instance() {
-    return *Pointer();
-}
-
-void WindowTable::Release() {
-    WindowTable*& table = Pointer();
-    delete table;
-    table = nullptr;
+    return Storage().windows;
 }
 
 Window* WindowTable::Find(HWND handle) {
@@ -135,4 +123,84 @@ void WindowTable::EndMessageBox(HWND box, int result) {
     window->messageBox->closedSignal.notify_all();
 }
 
-}  // namespace qml::os::windows
+}  // namespace qml::os::posix
+
+namespace qml::os {
+
+BOOL IsWindow(HWND handle) {
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    auto lock = table.Lock();
+    return table.Find(handle) ? TRUE : FALSE;
+}
+
+BOOL IsWindowVisible(HWND handle) {
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    auto lock = table.Lock();
+    const posix::Window* window = table.Find(handle);
+    // Windows are shown from their creation; a message box hides when it ends.
+    return window && !(window->messageBox && window->messageBox->closed) ? TRUE : FALSE;
+}
+
+HWND FindWindowA(LPCSTR className, LPCSTR windowName) {
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    auto lock = table.Lock();
+    const std::vector<HWND>& topLevel = table.TopLevel();
+    // Newest first: the window shown last is the one on top, as a message box is over the
+    // window that opened it.
+    for (auto it = topLevel.rbegin(); it != topLevel.rend(); ++it) {
+        const posix::Window* window = table.Find(*it);
+        if (windowName && window->text != windowName) continue;
+        if (className && !posix::SameClassName(window->className, className)) continue;
+        return *it;
+    }
+    return nullptr;
+}
+
+// A walk over a snapshot of the tree, so that the callback may create and destroy windows (and
+// call back into the window system) while it runs.
+BOOL EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM value) {
+    if (!callback) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    std::vector<HWND> walk;
+    {
+        auto lock = table.Lock();
+        if (parent && !table.Find(parent)) {
+            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+            return FALSE;
+        }
+        walk = table.Descendants(parent);
+    }
+    for (HWND child : walk) {
+        {
+            auto lock = table.Lock();
+            if (!table.Find(child)) continue;
+        }
+        if (!callback(child, value)) return FALSE;
+    }
+    return TRUE;
+}
+
+// Every window of the in-process window system belongs to this process.
+std::vector<HWND> FindOwnShownWindows(LPCSTR title) {
+    std::vector<HWND> found;
+    if (!title) return found;
+    posix::WindowTable& table = posix::WindowTable::Instance();
+    auto lock = table.Lock();
+    const std::vector<HWND>& topLevel = table.TopLevel();
+    for (auto it = topLevel.rbegin(); it != topLevel.rend(); ++it) {
+        const posix::Window* window = table.Find(*it);
+        if (!window || window->text != title) continue;
+        if (window->messageBox && window->messageBox->closed) continue;  // ended: hidden
+        found.push_back(*it);
+    }
+    return found;
+}
+
+bool StillShownAfterCloseRequest(HWND box) {
+    return IsWindowVisible(box) != FALSE;
+}
+
+}  // namespace qml::os

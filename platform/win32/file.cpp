@@ -1,12 +1,10 @@
 // Files by their Windows paths, as they are.
-#include "platform/file.h"
-
 #include <windows.h>
 
 #include <atomic>
 #include <string>
 
-#include "platform/error_text.h"
+#include "platform/os.h"
 
 namespace qml::os {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "chinese/code_tables.h"
-#include "platform/codepage.h"
+#include "platform/os.h"
 #include "platform/posix/embedded_data.h"
 #include "byte_pairs.h"
 #include "support/test_support.h"

@@ -7,9 +7,7 @@
 #include "chinese/code_tables.h"
 #include "conversion_settings_guard.h"
 #include "chinese/conversion_state.h"
-#include "platform/codepage.h"
 #include "platform/os.h"
-#include "platform/resource.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "conversion_settings_guard.h"
 #include "chinese/conversion_state.h"
-#include "platform/resource.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage.h"
 
 namespace {

@@ -6,22 +6,22 @@
 #include <cstdarg>
 #include <string>
 
-#include "platform/crt.h"
+#include "platform/os.h"
 #include "support/case_name.h"
 #include "support/test_support.h"
 
 namespace {
 
-using qml::crt::_access;
-using qml::crt::_mbscmp;
-using qml::crt::_stricmp;
-using qml::crt::_strlwr;
-using qml::crt::_strupr;
+using qml::os::_access;
+using qml::os::_mbscmp;
+using qml::os::_stricmp;
+using qml::os::_strlwr;
+using qml::os::_strupr;
 
 int Format(char* buffer, std::size_t count, const char* format, ...) {
     va_list args;
     va_start(args, format);
-    int result = qml::crt::_vsnprintf(buffer, count, format, args);
+    int result = qml::os::_vsnprintf(buffer, count, format, args);
     va_end(args);
     return result;
 }

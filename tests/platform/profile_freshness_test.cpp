@@ -19,7 +19,7 @@
 
 #include "platform/posix/profile_cache.h"
 #include "platform/posix/profile_file.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "profile_fixture.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "profile_fixture.h"
 
 namespace {

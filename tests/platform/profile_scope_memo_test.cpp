@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/posix/profile_cache.h"
-#include "platform/profile_scope.h"
+#include "platform/os.h"
 #include "profile_fixture.h"
 
 namespace {

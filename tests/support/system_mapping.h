@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "platform/codepage.h"
+#include "platform/os.h"
 
 namespace qml_test {
 

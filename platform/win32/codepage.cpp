@@ -3,7 +3,7 @@
 #include <climits>
 #include <string>
 
-#include "platform/codepage.h"
+#include "platform/os.h"
 
 namespace qml::os {
 

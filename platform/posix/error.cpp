@@ -1,9 +1,21 @@
-// The texts of the Win32 error codes that the POSIX stand-ins set, in the system's wording.
-#include "platform/error_text.h"
-
+// The calling thread's last system error, as the stand-ins set it, and the texts of the Win32
+// error codes they set, in the system's wording.
 #include <string>
 
+#include "platform/os.h"
+
 namespace qml::os {
+
+namespace {
+thread_local DWORD t_lastError = ERROR_SUCCESS;
+}
+
+DWORD GetLastError() {
+    return t_lastError;
+}
+void SetLastError(DWORD code) {
+    t_lastError = code;
+}
 
 std::string SystemErrorText(DWORD code) {
     struct Entry {

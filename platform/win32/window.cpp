@@ -1,10 +1,26 @@
-// Finding shown top-level windows of this process by their title.
+// The window services on Windows that the system has no single call for: a combo box's item
+// text, and finding shown top-level windows of this process by their title.
 #include <cstring>
 #include <string>
 
-#include "platform/os_window.h"
+#include "platform/os.h"
 
 namespace qml::os {
+
+int GetComboBoxItemText(HWND comboBox, int index, std::string& text) {
+    text.clear();
+    LRESULT length = ::SendMessageA(comboBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) return CB_ERR;
+    text.assign(static_cast<size_t>(length) + 1, '\0');
+    LRESULT copied = ::SendMessageA(comboBox, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                    reinterpret_cast<LPARAM>(&text[0]));
+    if (copied < 0 || copied > length) {
+        text.clear();
+        return CB_ERR;
+    }
+    text.resize(static_cast<size_t>(copied));
+    return static_cast<int>(copied);
+}
 
 std::vector<HWND> FindOwnShownWindows(LPCSTR title) {
     std::vector<HWND> found;

@@ -1,5 +1,5 @@
 // The system's own text for an error code.
-#include "platform/error_text.h"
+#include "platform/os.h"
 
 #include <string>
 

@@ -1,8 +1,10 @@
-// The windows of the process: one table behind one lock. Every member function expects the
-// caller to hold the lock (WindowTable::Lock).
+// The in-process window system of POSIX: the windows of the process in one table behind one
+// lock, and what its files share. Every WindowTable member function expects the caller to hold
+// the lock (WindowTable::Lock).
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -11,9 +13,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "quorvel/wintypes.h"
+#include "platform/os.h"
 
-namespace qml::os::windows {
+namespace qml::os::posix {
 
 // The items of a combo box and its selection (CB_ERR: none).
 struct ComboBoxState {
@@ -29,7 +31,7 @@ struct MessageBoxState {
     std::vector<int> buttons;
     bool closed = false;
     int result = 0;
-    std::condition_variable closedSignal;
+    std::condition_variable_any closedSignal;
 };
 
 struct Window {
@@ -44,10 +46,9 @@ struct Window {
 
 class WindowTable {
   public:
+    // The process's table (in the process storage).
     static WindowTable& Instance();
-    // Frees the table and every window in it, when the library is unloaded for good.
-    static void Release();
-    std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(m_mutex); }
+    std::unique_lock<PermanentLock> Lock() { return std::unique_lock<PermanentLock>(m_lock); }
 
     // Null for a handle that is no (longer a) window.
     Window* Find(HWND handle);
@@ -74,11 +75,9 @@ class WindowTable {
     const std::vector<HWND>& TopLevel() const { return m_topLevel; }
 
   private:
-    WindowTable() = default;
-    static WindowTable*& Pointer();
     void DestroyTree(HWND handle, std::vector<HWND>& destroyed);
 
-    std::mutex m_mutex;
+    PermanentLock m_lock;
     std::unordered_map<std::uintptr_t, Window> m_windows;
     std::vector<HWND> m_topLevel;
     std::vector<HWND> m_openBoxes;
@@ -89,4 +88,16 @@ class WindowTable {
 // case, as the system looks classes up.
 bool SameClassName(const std::string& a, const std::string& b);
 
-}  // namespace qml::os::windows
+// Whether a message is one of the CB_ messages a combo box handles.
+bool IsComboBoxMessage(UINT message);
+
+// Handles a CB_ message with the Win32 result. text is the combo box's own text, which follows
+// the selection as CB_SETCURSEL and CB_RESETCONTENT change it.
+LRESULT HandleComboBoxMessage(ComboBoxState& comboBox, std::string& text, UINT message, WPARAM wParam,
+                              LPARAM lParam);
+
+// The id with which the message (WM_CLOSE, or WM_COMMAND with a button id) ends the box (or,
+// for a box that has ended already, replaces its result); 0 when the message does nothing.
+int MessageBoxCloseResult(const MessageBoxState& box, UINT message, WPARAM wParam);
+
+}  // namespace qml::os::posix

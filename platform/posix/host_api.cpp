@@ -1,8 +1,11 @@
-// The window calls of the POSIX host API: the ordinary calls forward to the window system the
+// The POSIX host API (quorvel/window_system.h): the ordinary calls forward to the stand-ins the
 // library uses itself; CreateWindow, DestroyWindow and the presenter are the host's own.
+#include <mutex>
+#include <utility>
+
 #include "platform/os.h"
-#include "platform/posix/window_message_box.h"
-#include "platform/posix/window_table.h"
+#include "platform/posix/window_system.h"
+#include "platform/process_storage.h"
 #include "quorvel/window_system.h"
 
 namespace quorvel {
@@ -17,7 +20,7 @@ HWND CreateWindow(const char* className, const char* text, HWND parent) {
         qml::os::SetLastError(kErrorCannotFindWindowClass);
         return nullptr;
     }
-    qml::os::windows::WindowTable& table = qml::os::windows::WindowTable::Instance();
+    qml::os::posix::WindowTable& table = qml::os::posix::WindowTable::Instance();
     auto lock = table.Lock();
     if (parent && !table.Find(parent)) {
         qml::os::SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -27,7 +30,7 @@ HWND CreateWindow(const char* className, const char* text, HWND parent) {
 }
 
 bool DestroyWindow(HWND window) {
-    qml::os::windows::WindowTable& table = qml::os::windows::WindowTable::Instance();
+    qml::os::posix::WindowTable& table = qml::os::posix::WindowTable::Instance();
     auto lock = table.Lock();
     if (table.Destroy(window)) return true;
     qml::os::SetLastError(ERROR_INVALID_WINDOW_HANDLE);
@@ -35,7 +38,9 @@ bool DestroyWindow(HWND window) {
 }
 
 void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
-    qml::os::windows::SetMessageBoxPresenter(std::move(presenter));
+    qml::os::ProcessStorage& storage = qml::os::Storage();
+    std::lock_guard<qml::os::PermanentLock> hold(storage.presenterLock);
+    storage.presenter = std::move(presenter);
 }
 
 BOOL EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM value) {
@@ -67,6 +72,17 @@ int GetWindowTextLengthA(HWND window) {
 }
 BOOL SetWindowTextA(HWND window, LPCSTR text) {
     return qml::os::SetWindowTextA(window, text);
+}
+
+DWORD GetLastError() {
+    return qml::os::GetLastError();
+}
+void SetLastError(DWORD code) {
+    qml::os::SetLastError(code);
+}
+
+LCID GetUserDefaultLCID() {
+    return qml::os::GetUserDefaultLCID();
 }
 
 }  // namespace quorvel
