@@ -213,38 +213,6 @@ FileCreation CreateWholeFile(const char* path, const char* data, std::size_t len
 
 // ---- locks -------------------------------------------------------------------------------------
 
-// The process-wide lock type: a critical section on Windows (constructed with the library's
-// statics), a mutex elsewhere (constant-initialised: a namespace-scope lock exists before any
-// constructor runs).
-class CriticalSection {
-  public:
-#if defined(_WIN32)
-    CriticalSection();
-    ~CriticalSection();
-#else
-    constexpr CriticalSection() noexcept = default;
-#endif
-    CriticalSection(const CriticalSection&) = delete;
-    CriticalSection& operator=(const CriticalSection&) = delete;
-    void Enter();
-    void Leave();
-
-  private:
-    CriticalSectionState m_state;  // each side's (os_layout.h)
-};
-
-// Holds a critical section for the life of the object.
-class CriticalSectionLock {
-  public:
-    explicit CriticalSectionLock(CriticalSection& section) : m_section(section) { m_section.Enter(); }
-    ~CriticalSectionLock() { m_section.Leave(); }
-    CriticalSectionLock(const CriticalSectionLock&) = delete;
-    CriticalSectionLock& operator=(const CriticalSectionLock&) = delete;
-
-  private:
-    CriticalSection& m_section;
-};
-
 // A lock that is never destroyed: constant-initialised and free of any destructor, so it works
 // before the library's first constructor has run and after its last destructor, for a host's
 // exit handlers and static destructors and for threads still running while the process exits.
@@ -359,6 +327,11 @@ int GetWindowTextA(HWND window, LPSTR buffer, int maxCount);
 int GetWindowTextLengthA(HWND window);
 BOOL SetWindowTextA(HWND window, LPCSTR text);
 #endif
+
+// Whether a handle names a window the library may still work on: not null, and not destroyed.
+inline bool IsLiveWindow(HWND window) {
+    return window != nullptr && IsWindow(window) != FALSE;
+}
 
 // The text of item index of a combo box: its length, or CB_ERR (text empty) for a bad index.
 // On POSIX it is read in one step (so that no other thread can change the item between its

@@ -1,5 +1,4 @@
-// The locks of the contract on POSIX: a pthread mutex for PermanentLock, std::mutex for
-// CriticalSection.
+// The locks of the contract on POSIX: a pthread mutex for PermanentLock.
 #include "platform/os.h"
 
 namespace qml::os {
@@ -10,14 +9,6 @@ void PermanentLock::lock() noexcept {
 
 void PermanentLock::unlock() noexcept {
     ::pthread_mutex_unlock(&m_state.mutex);
-}
-
-void CriticalSection::Enter() {
-    m_state.mutex.lock();
-}
-
-void CriticalSection::Leave() {
-    m_state.mutex.unlock();
 }
 
 }  // namespace qml::os

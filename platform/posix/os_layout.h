@@ -4,18 +4,12 @@
 #include <pthread.h>
 
 #include <memory>
-#include <mutex>
 
 namespace qml::os {
 
 // A mutex with its static initialiser, so that a PermanentLock is constant-initialised.
 struct PermanentLockState {
     pthread_mutex_t mutex = PTHREAD_MUTEX_INITIALIZER;
-};
-
-// std::mutex has a constant constructor: a CriticalSection exists before any constructor runs.
-struct CriticalSectionState {
-    std::mutex mutex;
 };
 
 // The file and section a ProfileSectionReader found, held without naming the profile reader's

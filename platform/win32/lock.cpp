@@ -1,5 +1,4 @@
-// The locks of the contract on Windows: a slim reader/writer lock for PermanentLock, a critical
-// section for CriticalSection.
+// The locks of the contract on Windows: a slim reader/writer lock for PermanentLock.
 #include "platform/os.h"
 
 namespace qml::os {
@@ -10,22 +9,6 @@ void PermanentLock::lock() noexcept {
 
 void PermanentLock::unlock() noexcept {
     ::ReleaseSRWLockExclusive(&m_state.lock);
-}
-
-CriticalSection::CriticalSection() {
-    ::InitializeCriticalSection(&m_state.section);
-}
-
-CriticalSection::~CriticalSection() {
-    ::DeleteCriticalSection(&m_state.section);
-}
-
-void CriticalSection::Enter() {
-    ::EnterCriticalSection(&m_state.section);
-}
-
-void CriticalSection::Leave() {
-    ::LeaveCriticalSection(&m_state.section);
 }
 
 }  // namespace qml::os

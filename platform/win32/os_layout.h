@@ -13,11 +13,6 @@ struct PermanentLockState {
     SRWLOCK lock = SRWLOCK_INIT;
 };
 
-// Initialised and deleted by the CriticalSection's constructor and destructor.
-struct CriticalSectionState {
-    CRITICAL_SECTION section;
-};
-
 // The system's reader reads the file at every call: a ProfileSectionReader keeps the names and
 // a buffer that grows until a value fits.
 struct ProfileSectionReaderState {
