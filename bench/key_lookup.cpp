@@ -23,8 +23,7 @@
 #include <vector>
 
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/profile_file.h"
-#include "platform/posix/profile_parser.h"
+#include "platform/posix/profile_parse.h"
 #include "platform/os.h"
 #include "platform/profile_scope.h"
 #include "quorvel/multilanguage.h"

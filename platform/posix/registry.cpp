@@ -29,7 +29,7 @@
 #include "platform/os.h"
 #include "platform/permanent_lock.h"
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/profile_names.h"
+#include "platform/posix/profile_parse.h"
 
 namespace qml::os {
 

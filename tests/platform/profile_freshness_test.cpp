@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/profile_file.h"
 #include "platform/profile_scope.h"
 #include "profile_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/profile_names.h"
+#include "platform/posix/profile_parse.h"
 #include "profile_fixture.h"
 
 namespace {
