@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -13,6 +15,8 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -65,26 +69,29 @@ TEST_F(ProfileFreshness, SameSizeEditsWithinOneSecondAreSeen) {
     SameSizeEditsAreSeen(Write("same.ini", Entry("AAAA")), 50);
 }
 
+// Makes every stamp report file times rounded down to a multiple of granularityNs for as long
+// as it lives, as file systems with coarse times do.
+class CoarseTimes {
+  public:
+    explicit CoarseTimes(std::int64_t granularityNs) {
+        qml::posix::SetFileTimeGranularityForTesting(granularityNs);
+    }
+    ~CoarseTimes() { qml::posix::SetFileTimeGranularityForTesting(1); }
+    CoarseTimes(const CoarseTimes&) = delete;
+    CoarseTimes& operator=(const CoarseTimes&) = delete;
+};
+
 // On file systems whose times have a coarse granularity two quick edits that keep the size
 // leave the stat stamp unchanged (same inode, size and times): only the content tells them
-// apart. Simulated here, since this machine's file times may be finer.
+// apart. Simulated here, since this machine's file times may be finer. How many edits fall
+// within one step of the times depends on the machine's speed; every one is seen.
 class CoarseFileTimes : public ProfileFreshness {
   protected:
-    void SetUp() override {
-        qml::posix::SetFileTimeGranularityForTesting(std::int64_t{2} * 1000 * 1000 * 1000);
-    }
-    void TearDown() override { qml::posix::SetFileTimeGranularityForTesting(1); }
+    CoarseTimes m_coarse{std::int64_t{2} * 1000 * 1000 * 1000};
 };
 
 TEST_F(CoarseFileTimes, SameSizeEditsWithAnUnchangedStampAreSeen) {
-    std::string file = Write("coarse.ini", Entry("AAAA"));
-    struct stat before;
-    ASSERT_EQ(::stat(file.c_str(), &before), 0);
-    SameSizeEditsAreSeen(file, 50);
-    struct stat after;
-    ASSERT_EQ(::stat(file.c_str(), &after), 0);
-    // Fifty rounds take far less than the granularity, so most edits kept the stamp.
-    EXPECT_LT(after.st_mtim.tv_sec - before.st_mtim.tv_sec, 4);
+    SameSizeEditsAreSeen(Write("coarse.ini", Entry("AAAA")), 50);
 }
 
 TEST_F(CoarseFileTimes, AScopeStillSeesEditsAfterItCloses) {
@@ -149,14 +156,48 @@ TEST_F(ProfileFreshness, AFileReplacedByAPipeIsNotFoundWithoutWaiting) {
     EXPECT_EQ(Value(file, "S", "k"), "again");
 }
 
+// Runs check as a user whom file permissions bind: right here, or, when the test runs as the
+// superuser (whom they do not bind), in a child process that has become the unprivileged
+// user 65534 and owns dir. The child's failures are printed by the child and counted here by
+// its exit status.
+void AsUnprivilegedUser(const std::string& dir, const std::function<void()>& check) {
+    if (::geteuid() != 0) {
+        check();
+        return;
+    }
+    constexpr uid_t kNobody = 65534;
+    for (std::filesystem::path above = std::filesystem::path(dir).parent_path(); above != above.root_path();
+         above = above.parent_path()) {
+        struct stat st;
+        ASSERT_EQ(::stat(above.c_str(), &st), 0) << above;
+        ASSERT_TRUE(st.st_mode & S_IXOTH) << above << " cannot be searched by user 65534";
+    }
+    ASSERT_EQ(::chown(dir.c_str(), kNobody, kNobody), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+                       ::geteuid() == kNobody;
+        if (dropped) check();
+        ::_exit(!dropped ? 2 : ::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    int exitCode = WEXITSTATUS(status);
+    EXPECT_NE(exitCode, 2) << "the child could not become user 65534";
+    EXPECT_EQ(exitCode, 0) << "the check failed as user 65534";
+}
+
 TEST_F(ProfileFreshness, AFileThatBecomesUnreadableIsNotFound) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-    std::string file = Write("locked.ini", Entry("open"));
-    EXPECT_EQ(Value(file, "S", "k"), "open");
-    ASSERT_EQ(::chmod(file.c_str(), 0), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "<default>");
-    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "open");
+    AsUnprivilegedUser(dir().path(), [&] {
+        std::string file = Write("locked.ini", Entry("open"));
+        EXPECT_EQ(Value(file, "S", "k"), "open");
+        ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+        EXPECT_EQ(Value(file, "S", "k"), "<default>");
+        ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+        EXPECT_EQ(Value(file, "S", "k"), "open");
+    });
 }
 
 TEST_F(ProfileFreshness, AnUnchangedFileIsParsedOnce) {
@@ -271,7 +312,7 @@ TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
         SCOPED_TRACE(c.name);
         qml_test::TempDir dir;
         ProfileCache cache({16, 4096, kMarginNs});
-        qml::posix::SetFileTimeGranularityForTesting(c.coarseTimes ? kMarginNs : 1);
+        CoarseTimes coarse(c.coarseTimes ? kMarginNs : 1);
         std::string padding;
         for (int i = 0; i < c.paddingLines; ++i) padding += "Padding line " + std::to_string(i) + "=text\r\n";
         std::string file = dir.file("lang.lng");
@@ -311,7 +352,41 @@ TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
         EXPECT_EQ(cache.Stats().parses - later.parses, 1u);
         ASSERT_EQ(::unlink(file.c_str()), 0);
         EXPECT_EQ(value(file), "<none>");
-        qml::posix::SetFileTimeGranularityForTesting(1);
+    }
+}
+
+// File times so coarse that every edit keeps the stamp (with a racy window as wide, as the
+// cache needs: a file's time is never further than the margin behind its change): only the
+// content tells same-size edits apart. Each check then reads the file, and parses it only
+// when its bytes changed.
+TEST(ProfileCacheIdentity, SameSizeEditsThatKeepTheStampAreToldByTheirContent) {
+    constexpr std::int64_t kCoarsestNs = std::int64_t{4} * 1000 * 1000 * 1000 * 1000 * 1000 * 1000;
+    CoarseTimes coarse(kCoarsestNs);  // every time of this century reads as 0
+    qml_test::TempDir dir;
+    qml::posix::ProfileCache cache({qml::posix::kMaxCachedFiles, qml::posix::kMaxCachedBytes, kCoarsestNs});
+    std::string file = dir.file("same.ini");
+    qml_test::WriteFile(file, Entry("AAAA"));
+    std::optional<qml::posix::FileStamp> stamp = qml::posix::StatRegularFile(file.c_str());
+    ASSERT_TRUE(stamp);
+    auto value = [&] {
+        qml::posix::ProfileSnapshot profile = cache.Validate(file.c_str());
+        const qml::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
+        const qml::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
+        return entry ? std::string(entry->value) : std::string("<none>");
+    };
+    EXPECT_EQ(value(), "AAAA");
+    for (const char* edit : {"BBBB", "CCCC", "BBBB", "DDDD"}) {
+        SCOPED_TRACE(edit);
+        Overwrite(file, Entry(edit));
+        std::optional<qml::posix::FileStamp> now = qml::posix::StatRegularFile(file.c_str());
+        ASSERT_TRUE(now);
+        ASSERT_TRUE(*now == *stamp);
+        qml::posix::ProfileCacheStats before = cache.Stats();
+        EXPECT_EQ(value(), edit);
+        EXPECT_EQ(value(), edit);
+        qml::posix::ProfileCacheStats after = cache.Stats();
+        EXPECT_EQ(after.reads - before.reads, 2u);
+        EXPECT_EQ(after.parses - before.parses, 1u);
     }
 }
 
