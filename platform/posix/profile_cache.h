@@ -26,12 +26,13 @@
 //
 // An open call scope (platform/profile_scope.h) remembers on its thread the snapshot taken of
 // each file at its first lookup (up to kMaxFiles files; later files are checked at every
-// lookup, as outside a scope), and the last few section searches made in those snapshots, so that the words
-// of a sentence, looked up one by one in the same file and section, neither check the file again nor search
-// for the section again. Paths and section names are compared as the caller spelled them, byte for byte:
-// equal spellings mean the same file and the same trimmed name. A remembered section points into a snapshot
-// that the memo itself keeps alive, and files are only ever added within a scope, so it cannot dangle.
-// Everything is let go when the outermost scope closes.
+// lookup, as outside a scope), and the last few section searches made in those snapshots, so
+// that the words of a sentence, looked up one by one in the same file and section, neither
+// check the file again nor search for the section again. Paths and section names are compared
+// as the caller spelled them, byte for byte: equal spellings mean the same file and the same
+// trimmed name. A remembered section points into a snapshot that the memo itself keeps alive,
+// and files are only ever added within a scope, so it cannot dangle. Everything is let go when
+// the outermost scope closes.
 #pragma once
 
 #include <sys/stat.h>

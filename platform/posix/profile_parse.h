@@ -42,8 +42,9 @@ inline std::string_view TrimBlanks(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-// AsciiLower applied to each of the eight bytes of a word at once. Bytes of 0x80 and above
-// are left alone; no byte carries into its neighbour.
+// AsciiLower (base/ascii.h, the library's one ASCII case rule) applied to each of the eight
+// bytes of a word at once: bytes of 0x80 and above are left alone and no byte carries into its
+// neighbour (profile_parse.cpp checks it against AsciiLower for every byte when it compiles).
 constexpr std::uint64_t FoldAsciiCase(std::uint64_t word) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     std::uint64_t low7 = word & (0x7f * kOnes);
