@@ -125,35 +125,38 @@ TEST_F(ProfileFreshness, AFileRenamedOverTheOldOneIsSeen) {
     EXPECT_EQ(Value(file, "S", "k"), "new");
 }
 
-TEST_F(ProfileFreshness, AFileDeletedBetweenCallsIsNotFoundAndComesBack) {
-    std::string file = Write("deleted.ini", Entry("here"));
-    EXPECT_EQ(Value(file, "S", "k"), "here");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    qml_test::ProfileRead read = qml_test::ReadProfile("S", "k", "gone", 64, file);
-    EXPECT_EQ(read.text, "gone");
-    EXPECT_EQ(read.lastError, ERROR_FILE_NOT_FOUND);
-    Write("deleted.ini", Entry("back"));
-    EXPECT_EQ(Value(file, "S", "k"), "back");
-}
-
-TEST_F(ProfileFreshness, AFileReplacedByADirectoryIsNotFound) {
-    std::string file = Write("dir.ini", Entry("file"));
-    EXPECT_EQ(Value(file, "S", "k"), "file");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    ASSERT_EQ(::mkdir(file.c_str(), 0700), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "<default>");
-    EXPECT_EQ(Value(file, nullptr, nullptr, "", 16), "");
-}
-
-TEST_F(ProfileFreshness, AFileReplacedByAPipeIsNotFoundWithoutWaiting) {
-    std::string file = Write("pipe.ini", Entry("file"));
-    EXPECT_EQ(Value(file, "S", "k"), "file");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "<default>");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    Write("pipe.ini", Entry("again"));
-    EXPECT_EQ(Value(file, "S", "k"), "again");
+// The file deleted, or a directory or a pipe put in its place (a pipe must not make the
+// lookup wait for a writer): the next call finds no file, and a file written there again is
+// found.
+TEST_F(ProfileFreshness, WhatIsNoFileInTheFilesPlaceIsNotFoundAndTheFileComesBack) {
+    struct Replacement {
+        const char* name;
+        int (*make)(const char* path);  // null: nothing takes the file's place
+        int (*remove)(const char* path);
+    };
+    const Replacement replacements[] = {
+        {"deleted", nullptr, nullptr},
+        {"directory", [](const char* path) { return ::mkdir(path, 0700); }, ::rmdir},
+        {"pipe", [](const char* path) { return ::mkfifo(path, 0600); }, ::unlink},
+    };
+    for (const Replacement& r : replacements) {
+        SCOPED_TRACE(r.name);
+        std::string file = Write(std::string(r.name) + ".ini", Entry("here"));
+        EXPECT_EQ(Value(file, "S", "k"), "here");
+        ASSERT_EQ(::unlink(file.c_str()), 0);
+        if (r.make) {
+            ASSERT_EQ(r.make(file.c_str()), 0);
+        }
+        qml_test::ProfileRead read = qml_test::ReadProfile("S", "k", "gone", 64, file);
+        EXPECT_EQ(read.text, "gone");
+        EXPECT_EQ(read.lastError, ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(Value(file, nullptr, nullptr, "", 16), "");
+        if (r.remove) {
+            ASSERT_EQ(r.remove(file.c_str()), 0);
+        }
+        Write(std::string(r.name) + ".ini", Entry("back"));
+        EXPECT_EQ(Value(file, "S", "k"), "back");
+    }
 }
 
 // Runs check as a user whom file permissions bind: right here, or, when the test runs as the
