@@ -76,9 +76,9 @@ inline std::string Printable(const char* text) {
     return shown + "\"";
 }
 
-// A test name made of the case's texts: letters and digits kept, every other byte as _xx (its
-// hex value), a null text as "null", an empty one as "empty"; the case's number ends it, so
-// that names stay unique.
+// A test name made of the case's texts: letters and digits kept, a space as '_', every other
+// byte as xHH (its hex value), a null text as "null", an empty one as "empty"; the case's
+// number ends it, so that names stay unique.
 inline std::string CaseName(std::initializer_list<const char*> texts, std::size_t index) {
     std::string name;
     for (const char* text : texts) {
@@ -92,9 +92,11 @@ inline std::string CaseName(std::initializer_list<const char*> texts, std::size_
             unsigned char c = static_cast<unsigned char>(*p);
             if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
                 name += *p;
+            } else if (c == ' ') {
+                name += '_';
             } else {
                 char hex[4];
-                std::snprintf(hex, sizeof hex, "_%02X", c);
+                std::snprintf(hex, sizeof hex, "x%02X", c);
                 name += hex;
             }
         }
