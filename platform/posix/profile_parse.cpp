@@ -10,16 +10,16 @@ namespace qml::posix {
 
 namespace {
 
-// The word fold is AsciiLower on each of its bytes: checked here for every byte value in every
-// place of a word, next to bytes that are letters and bytes that are not.
+// The word fold is AsciiLower on each of its bytes: checked here for every byte value in the
+// even and in the odd places of a word, next to bytes that are letters and bytes that are not.
 constexpr bool WordFoldIsAsciiLower() {
     constexpr unsigned kNeighbours[] = {'A', 'Z', 'a', 'z', '@', '[', '`', '{', 0x00, 0x7f, 0x80, 0xC1, 0xFF};
     for (unsigned neighbour : kNeighbours)
         for (unsigned value = 0; value < 256; ++value)
-            for (unsigned place = 0; place < 8; ++place) {
+            for (unsigned parity = 0; parity < 2; ++parity) {
                 std::uint64_t word = 0;
                 for (unsigned i = 0; i < 8; ++i)
-                    word |= std::uint64_t{i == place ? value : neighbour} << (8 * i);
+                    word |= std::uint64_t{i % 2 == parity ? value : neighbour} << (8 * i);
                 std::uint64_t folded = FoldAsciiCase(word);
                 for (unsigned i = 0; i < 8; ++i) {
                     char byte = static_cast<char>((word >> (8 * i)) & 0xFF);
