@@ -39,7 +39,7 @@ constexpr char kSpaceDefault[] = "one space of a default made of spaces is kept"
 constexpr char kUntrimmedList[] =
     "a key list matches its section argument untrimmed, then copies the default";
 constexpr char kListOfNothing[] =
-    "a key list of a missing section, or of one without keys, copies the default";
+    "a key list of a missing section, or of one without keys, copies the default (last error 0)";
 constexpr char kTinyList[] = "a key list that cannot hold one name and two NULs copies the default";
 constexpr char kListCut[] = "a list needs one byte more to fit, and a cut list ends in one NUL, not two";
 constexpr char kOneByteList[] = "a list with room for one byte only reports ERROR_INVALID_PARAMETER";
