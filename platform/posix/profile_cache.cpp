@@ -496,6 +496,15 @@ ProfileSnapshot AcquireProfile(const char* path) {
     return profile;
 }
 
+void LeaseProfileSection(const char* path, const char* app, CallScopeMemo* memo, ProfileLease& lease,
+                         const ParsedProfile*& profile, const ProfileSection*& section) {
+    lease = HasDirectory(path) ? LeaseProfile(path) : ProfileLease();
+    profile = lease.get();
+    section = profile ? profile->FindSection(TrimBlanks(app)) : nullptr;
+    if (memo && lease.ScopeSlot() != ProfileLease::kNoSlot)
+        memo->RememberSection(lease.ScopeSlot(), app, section);
+}
+
 ProfileCacheStats GetProfileCacheStats() {
     return Cache().Stats();
 }

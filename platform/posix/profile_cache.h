@@ -289,20 +289,21 @@ inline bool HasDirectory(const char* path) {
     return std::strchr(path, '/') || std::strchr(path, '\\');
 }
 
+// The part of FindProfileSection below that the call scope did not answer: leases the file,
+// searches the section and remembers the search in memo (the open scope's, or null).
+void LeaseProfileSection(const char* path, const char* app, CallScopeMemo* memo, ProfileLease& lease,
+                         const ParsedProfile*& profile, const ProfileSection*& section);
+
 // The section app (as the caller spelled it) of the file at path, for a lookup by the value
 // reader or a section reader: inside a call scope an earlier search of the same arguments
 // answers, else the file is leased (lease keeps it alive when no scope does) and the section
 // searched and remembered. profile is null for a missing file, section for a missing section.
-// Inline: every word of a sentence takes this step.
+// Inline: every word of a sentence takes this step, and the scope usually answers it.
 inline void FindProfileSection(const char* path, const char* app, ProfileLease& lease,
                                const ParsedProfile*& profile, const ProfileSection*& section) {
     CallScopeMemo* memo = CallScopeMemo::OfThisThread();
     if (memo && memo->FindSection(path, app, profile, section)) return;
-    lease = HasDirectory(path) ? LeaseProfile(path) : ProfileLease();
-    profile = lease.get();
-    section = profile ? profile->FindSection(TrimBlanks(app)) : nullptr;
-    if (memo && lease.ScopeSlot() != ProfileLease::kNoSlot)
-        memo->RememberSection(lease.ScopeSlot(), app, section);
+    LeaseProfileSection(path, app, memo, lease, profile, section);
 }
 
 }  // namespace qml::posix
