@@ -23,8 +23,7 @@
 #include <vector>
 
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/profile_file.h"
-#include "platform/posix/profile_parser.h"
+#include "platform/posix/profile_parse.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
 #include "support/bench_files.h"
@@ -104,7 +103,7 @@ struct Fixture {
 
         // A language file in use was written long before. One written a moment ago is
         // compared byte for byte at every check until its times are older than the margin.
-        std::this_thread::sleep_for(std::chrono::nanoseconds(qml::posix::kRacyMarginNs) +
+        std::this_thread::sleep_for(std::chrono::nanoseconds(qml::os::posix::kRacyMarginNs) +
                                     std::chrono::milliseconds(300));
 
         MeasureFirstLookupInTheBigFile();
@@ -150,7 +149,7 @@ struct Fixture {
                      "200 MB language file: set-up and first lookup (read and parse) %.2f s, "
                      "the next lookup %.1f us; resident memory +%.0f MiB (the cache counts %.0f MiB)\n",
                      firstLookup, secondLookup * 1e6, (ResidentBytes() - residentBefore) / 1048576.0,
-                     qml::posix::GetProfileCacheStats().bytes / 1048576.0);
+                     qml::os::posix::GetProfileCacheStats().bytes / 1048576.0);
     }
 
     ~Fixture() {
@@ -160,11 +159,11 @@ struct Fixture {
 
     // What a reader without a cache does for one lookup: read the file, parse it, look up.
     std::string ReparseAndLookUp(const std::string& key) const {
-        std::optional<qml::posix::FileRead> read = qml::posix::ReadRegularFile(languageFile);
+        std::optional<qml::os::posix::FileRead> read = qml::os::posix::ReadRegularFile(languageFile);
         if (!read) return std::string();
-        qml::posix::ParsedProfile profile(std::move(read->bytes));
-        const qml::posix::ProfileSection* section = profile.FindSection("ProgramOutStr");
-        const qml::posix::ProfileEntry* entry = section ? profile.FindEntry(*section, key) : nullptr;
+        qml::os::posix::ParsedProfile profile(std::move(read->bytes));
+        const qml::os::posix::ProfileSection* section = profile.FindSection("ProgramOutStr");
+        const qml::os::posix::ProfileEntry* entry = section ? profile.FindEntry(*section, key) : nullptr;
         return entry ? std::string(entry->value) : std::string();
     }
 };

@@ -36,7 +36,7 @@ std::string ProgramFileName() {
 
 void ReleaseProcessStorage() {
     DeleteStorage();
-    qml::posix::ReleaseProfileCache();
+    qml::os::posix::ReleaseProfileCache();
 }
 
 }  // namespace qml::os

@@ -5,6 +5,11 @@
 
 #include <memory>
 
+namespace qml::os::posix {
+class ParsedProfile;
+struct ProfileSection;
+}  // namespace qml::os::posix
+
 namespace qml::os {
 
 // A mutex with its static initialiser, so that a PermanentLock is constant-initialised.
@@ -12,13 +17,13 @@ struct PermanentLockState {
     pthread_mutex_t mutex = PTHREAD_MUTEX_INITIALIZER;
 };
 
-// The file and section a ProfileSectionReader found, held without naming the profile reader's
-// own types (platform/posix/profile_section.cpp knows them). Nothing is allocated for it.
+// The file and section a ProfileSectionReader found (platform/posix/profile_section.cpp reads
+// them; only the profile reader's own header defines the types).
 struct ProfileSectionReaderState {
     // Keeps the parsed file alive when no open call scope does (empty when one does).
-    std::shared_ptr<const void> ownedProfile;
-    const void* profile = nullptr;  // the parsed file, or null
-    const void* section = nullptr;  // the section found in it, or null
+    std::shared_ptr<const posix::ParsedProfile> ownedProfile;
+    const posix::ParsedProfile* profile = nullptr;   // the parsed file, or null
+    const posix::ProfileSection* section = nullptr;  // the section found in it, or null
 };
 
 }  // namespace qml::os

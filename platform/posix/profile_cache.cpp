@@ -1,11 +1,19 @@
+// The profile cache: files read with their stamps, the shared cache of their parses with its
+// freshness check and budget, and the call scope's per-thread memo (profile_cache.h tells why
+// each is as it is).
 #include "platform/posix/profile_cache.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <cstring>
 #include <ctime>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <shared_mutex>
 #include <string>
@@ -13,10 +21,142 @@
 #include <utility>
 #include <vector>
 
-#include "platform/posix/profile_call_scope.h"
-#include "platform/posix/profile_file.h"
+#include "platform/os.h"
 
-namespace qml::posix {
+namespace qml::os::posix {
+
+// ---- the file on disk --------------------------------------------------------------------------
+
+namespace {
+
+std::atomic<std::int64_t> g_timeGranularityNs{1};
+
+std::int64_t Coarse(std::int64_t timeNs) {
+    std::int64_t granularity = g_timeGranularityNs.load(std::memory_order_relaxed);
+    if (granularity <= 1) return timeNs;
+    std::int64_t rest = timeNs % granularity;
+    return timeNs - (rest < 0 ? rest + granularity : rest);
+}
+
+std::int64_t Nanoseconds(const struct timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return m_fd; }
+
+  private:
+    int m_fd;
+};
+
+// Reads to the end of the file into read.bytes; false on a read error or when more than
+// kMaxProfileFileBytes bytes come. While what comes equals known, nothing is kept: the part
+// that matched is copied from known at the first difference.
+bool ReadAll(int fd, std::int64_t expected, const std::string* known, FileRead& read) {
+    std::string& bytes = read.bytes;
+    bytes.clear();
+    bool matching = known && static_cast<std::int64_t>(known->size()) == expected;
+    std::size_t matched = 0;
+    if (!matching) bytes.reserve(static_cast<std::size_t>(expected) + 1);
+    char chunk[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        std::size_t count = static_cast<std::size_t>(n);
+        if (matching) {
+            if (count <= known->size() - matched && std::memcmp(known->data() + matched, chunk, count) == 0) {
+                matched += count;
+                continue;
+            }
+            matching = false;
+            bytes.reserve(std::max(static_cast<std::size_t>(expected), matched + count) + 1);
+            bytes.assign(*known, 0, matched);
+        }
+        if (static_cast<std::int64_t>(bytes.size() + count) > kMaxProfileFileBytes) return false;
+        bytes.append(chunk, count);
+    }
+    // A file cut short while it was read matched only a part of known.
+    if (matching && matched != known->size()) {
+        matching = false;
+        bytes.assign(*known, 0, matched);
+    }
+    read.sameAsKnown = matching;
+    return true;
+}
+
+}  // namespace
+
+FileStamp FileStamp::Of(const struct stat& st) {
+    FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(st.st_ino);
+    stamp.size = static_cast<std::int64_t>(st.st_size);
+    stamp.mtimeNs = Coarse(Nanoseconds(st.st_mtim));
+    stamp.ctimeNs = Coarse(Nanoseconds(st.st_ctim));
+    return stamp;
+}
+
+bool FileStamp::operator==(const FileStamp& other) const {
+    return device == other.device && inode == other.inode && size == other.size && mtimeNs == other.mtimeNs &&
+           ctimeNs == other.ctimeNs;
+}
+
+void SetFileTimeGranularityForTesting(std::int64_t granularityNs) {
+    g_timeGranularityNs.store(granularityNs > 1 ? granularityNs : 1, std::memory_order_relaxed);
+}
+
+std::int64_t WallClockNs() {
+    struct timespec now;
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return Nanoseconds(now);
+}
+
+std::int64_t SteadyClockNs() {
+    struct timespec now;
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return Nanoseconds(now);
+}
+
+std::optional<FileStamp> StatRegularFile(const char* nativePath) {
+    struct stat st;
+    if (!nativePath || !*nativePath || ::stat(nativePath, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return FileStamp::Of(st);
+}
+
+std::optional<FileRead> ReadRegularFile(const char* nativePath, const std::string* known) {
+    if (!nativePath || !*nativePath) return std::nullopt;
+    FileRead read;
+    read.readStartNs = WallClockNs();
+    read.readStartSteadyNs = SteadyClockNs();
+    // O_NONBLOCK: a path swapped for a FIFO after the caller's stat must not hang the open.
+    FileDescriptor fd(::open(nativePath, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.get() < 0) return std::nullopt;
+    struct stat before;
+    if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode)) return std::nullopt;
+    if (before.st_size > kMaxProfileFileBytes) return std::nullopt;
+    if (!ReadAll(fd.get(), before.st_size, known, read)) return std::nullopt;
+    struct stat after;
+    if (::fstat(fd.get(), &after) != 0) return std::nullopt;
+    read.readEndSteadyNs = SteadyClockNs();
+    read.stamp = FileStamp::Of(after);
+    std::size_t size = read.sameAsKnown ? known->size() : read.bytes.size();
+    read.settled = FileStamp::Of(before) == read.stamp && static_cast<std::int64_t>(size) == read.stamp.size;
+    return read;
+}
+
+// ---- the shared cache --------------------------------------------------------------------------
 
 // A parsed file together with what tells whether it still is the file on disk.
 struct ProfileCache::Snapshot {
@@ -356,6 +496,15 @@ ProfileSnapshot AcquireProfile(const char* path) {
     return profile;
 }
 
+void LeaseProfileSection(const char* path, const char* app, CallScopeMemo* memo, ProfileLease& lease,
+                         const ParsedProfile*& profile, const ProfileSection*& section) {
+    lease = HasDirectory(path) ? LeaseProfile(path) : ProfileLease();
+    profile = lease.get();
+    section = profile ? profile->FindSection(TrimBlanks(app)) : nullptr;
+    if (memo && lease.ScopeSlot() != ProfileLease::kNoSlot)
+        memo->RememberSection(lease.ScopeSlot(), app, section);
+}
+
 ProfileCacheStats GetProfileCacheStats() {
     return Cache().Stats();
 }
@@ -370,4 +519,138 @@ void ReleaseProfileCache() {
     cache = nullptr;
 }
 
-}  // namespace qml::posix
+// ---- the call scope's memo ---------------------------------------------------------------------
+
+namespace {
+
+// The memo keeps the storage of its strings from one scope to the next, up to this size;
+// section names longer than it are searched without being remembered.
+constexpr std::size_t kKeptNameCapacity = 1024;
+
+// Plain thread-local values, reached without an initialisation check; the memo itself lives
+// on the heap.
+using scope_detail::t_open;
+thread_local int t_depth = 0;
+thread_local CallScopeMemo* t_storage = nullptr;  // created at the thread's first scope
+thread_local bool t_ending = false;               // the thread's memo is gone for good
+
+// Frees the thread's memo when the thread ends. Scopes opened after that (by destructors of
+// other thread-local objects) work without a memo.
+struct MemoOwner {
+    ~MemoOwner() {
+        delete t_storage;
+        t_storage = nullptr;
+        t_open = nullptr;
+        t_ending = true;
+    }
+};
+
+bool Remembered(const std::string& name, const char* text) {
+    return std::strcmp(name.c_str(), text) == 0;
+}
+
+}  // namespace
+
+std::uint32_t CallScopeMemo::FindFile(const char* path) {
+    if (m_fileCount == 0) return kNone;
+    if (Remembered(m_files[m_lastFile].path, path)) return m_lastFile;
+    for (std::uint32_t slot = 0; slot < m_fileCount; ++slot)
+        if (slot != m_lastFile && Remembered(m_files[slot].path, path)) return m_lastFile = slot;
+    return kNone;
+}
+
+std::uint32_t CallScopeMemo::RememberFile(const char* path, ProfileSnapshot profile) {
+    if (m_fileCount == kMaxFiles) return kNone;
+    RememberedFile& file = m_files[m_fileCount];
+    try {
+        // The storage is kept from scope to scope, and usually holds this path already.
+        if (!Remembered(file.path, path)) file.path.assign(path);
+    } catch (const std::bad_alloc&) {
+        return kNone;
+    }
+    file.profile = std::move(profile);
+    m_lastFile = m_fileCount++;
+    return m_lastFile;
+}
+
+bool CallScopeMemo::FindOtherSection(const char* path, const char* app, const ParsedProfile*& profile,
+                                     const ProfileSection*& section) {
+    for (std::uint32_t slot = 0; slot < m_sectionCount; ++slot) {
+        if (slot == m_lastSection || !Matches(m_sections[slot], path, app)) continue;
+        m_lastSection = slot;
+        profile = m_sections[slot].profile;
+        section = m_sections[slot].section;
+        return true;
+    }
+    return false;
+}
+
+void CallScopeMemo::RememberSection(std::uint32_t file, const char* app, const ProfileSection* section) {
+    if (file >= m_fileCount) return;
+    std::uint32_t slot = m_sectionCount < kMaxSections ? m_sectionCount : m_nextSection;
+    RememberedSection& memo = m_sections[slot];
+    memo.path = nullptr;  // matches nothing until it is complete
+    if (!Remembered(memo.app, app)) {
+        if (std::strlen(app) > kKeptNameCapacity) return;
+        try {
+            memo.app.assign(app);
+        } catch (const std::bad_alloc&) {
+            return;
+        }
+    }
+    memo.path = &m_files[file].path;
+    memo.profile = m_files[file].profile.get();
+    memo.section = section;
+    if (m_sectionCount < kMaxSections)
+        ++m_sectionCount;
+    else
+        m_nextSection = (m_nextSection + 1) % kMaxSections;
+    m_lastSection = slot;
+}
+
+void CallScopeMemo::Clear() noexcept {
+    for (std::uint32_t slot = 0; slot < m_fileCount; ++slot) {
+        m_files[slot].profile.reset();
+        if (m_files[slot].path.capacity() > kKeptNameCapacity) std::string().swap(m_files[slot].path);
+    }
+    // Sections past m_sectionCount are never read; each is complete again before it counts.
+    m_fileCount = 0;
+    m_lastFile = 0;
+    m_sectionCount = 0;
+    m_nextSection = 0;
+    m_lastSection = 0;
+}
+
+void CallScopeMemo::OpenScope() noexcept {
+    if (t_depth++ > 0) return;
+    if (!t_storage && !t_ending) {
+        try {
+            static thread_local MemoOwner owner;
+            (void)owner;
+            t_storage = new CallScopeMemo;
+        } catch (const std::bad_alloc&) {
+            // Without a memo every lookup checks its file: slower, never wrong.
+        }
+    }
+    t_open = t_storage;
+}
+
+void CallScopeMemo::CloseScope() noexcept {
+    if (t_depth <= 0 || --t_depth > 0) return;
+    if (t_open) t_open->Clear();
+    t_open = nullptr;
+}
+
+}  // namespace qml::os::posix
+
+namespace qml::os {
+
+ProfileCallScope::ProfileCallScope() noexcept {
+    posix::CallScopeMemo::OpenScope();
+}
+
+ProfileCallScope::~ProfileCallScope() {
+    posix::CallScopeMemo::CloseScope();
+}
+
+}  // namespace qml::os

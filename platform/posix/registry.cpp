@@ -28,12 +28,12 @@
 
 #include "platform/os.h"
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/profile_names.h"
+#include "platform/posix/profile_parse.h"
 #include "platform/process_storage.h"
 
 namespace qml::os {
 
-namespace profile = ::qml::posix;  // the profile reader's own types
+namespace profile = ::qml::os::posix;  // the profile reader's own types
 
 struct posix::RegistryKey {
     std::string path;

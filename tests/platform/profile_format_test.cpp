@@ -64,30 +64,46 @@ const char kProfile[] =
     "[Last]\r\n"
     "no newline=end";
 
-class ProfileFile : public qml_test::ProfileTest {};
+namespace differs = qml_test::windows_differs;
+using qml_test::Answer;
 
 struct Case {
     const char* app;
     const char* key;
-    const char* expected;  // null: the default comes back
+    const char* expected;              // null: the default comes back
+    const char* windowsWhy = nullptr;  // set when Windows answers otherwise:
+    const char* windowsExpected = nullptr;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << qml_test::Printable(c.app) << " / " << qml_test::Printable(c.key);
+}
 
 class ProfileFormat : public qml_test::ProfileTest, public ::testing::WithParamInterface<Case> {};
 
-TEST_P(ProfileFormat, ReadsTheValueTheRulesGive) {
-    const Case& c = GetParam();
-    std::string file = Write("format.ini", kProfile);
-    ProfileRead read = ReadProfile(c.app, c.key, "<default>", 1024, file);
-    if (c.expected) {
-        EXPECT_EQ(read.text, c.expected);
-        EXPECT_EQ(read.result, std::string(c.expected).size());
+// A value found, or the default with the last error of a key not found.
+void ExpectAnswer(const ProfileRead& read, const char* expected) {
+    if (expected) {
+        EXPECT_EQ(read.text, expected);
+        EXPECT_EQ(read.result, std::string(expected).size());
         EXPECT_EQ(read.lastError, ERROR_SUCCESS);
     } else {
         EXPECT_EQ(read.text, "<default>");
         EXPECT_EQ(read.result, 9u);
-        EXPECT_EQ(read.lastError, ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(read.lastError, qml_test::DefaultUsedError());
     }
     EXPECT_FALSE(read.wroteBeyondSize);
+}
+
+TEST_P(ProfileFormat, ReadsTheValueTheRulesGive) {
+    const Case& c = GetParam();
+    std::string file = Write("format.ini", kProfile);
+    ExpectAnswer(ReadProfile(c.app, c.key, "<default>", 1024, file),
+                 Answer(c.expected, c.windowsWhy, c.windowsExpected));
+}
+
+std::string FormatCaseName(const ::testing::TestParamInfo<Case>& info) {
+    return qml_test::CaseName({info.param.app, info.param.key}, info.index);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,54 +127,78 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Dup", "a", "1"}, Case{"Dup", "b", nullptr},
         // a key without '=' hides a later key of its name
         Case{"NoEquals", "lonely", nullptr}, Case{"NoEquals", "after", "x"},
+        // an empty value is found with no character: the default is not used
+        Case{"Empty", "blank", ""},
         // comments
-        Case{"Comments", ";hidden", nullptr}, Case{"Comments", "hidden", nullptr},
-        Case{"Comments", "hidden too", nullptr}, Case{"Comments", "shown", "v ; not a comment"},
-        Case{"Comments", "#hash", "kept"},
+        Case{"Comments", ";hidden", nullptr, differs::kSemicolonKey, "1"},
+        Case{"Comments", "hidden", nullptr}, Case{"Comments", "hidden too", nullptr},
+        Case{"Comments", "shown", "v ; not a comment"}, Case{"Comments", "#hash", "kept"},
         // the first '=' splits
         Case{"Equals", "k", "a=b"}, Case{"Equals", "spaced", "= x"},
         // a section name ends at its last ']'
         Case{"Trailing", "t", "1"},
         // bytes of the ANSI code page are names and values like any other
-        Case{"Chinese", "\xC4\xE3\xBA\xC3", "\xA7\x41\xA6\x6E"},
+        Case{"Chinese", "\xC4\xE3\xBA\xC3", "\xA7\x41\xA6\x6E", differs::kCodePage,
+             "\xEF\xBF\xBD"
+             "A\xEF\xBF\xBDn"},
         // missing section and key
         Case{"Nowhere", "a", nullptr}, Case{"Dup", "zzz", nullptr}, Case{"", "a", nullptr},
-        Case{"Empty", "", nullptr}));
+        Case{"Empty", "", nullptr}),
+    FormatCaseName);
 
-TEST_F(ProfileFile, AnEmptyValueIsFoundWithNoCharacterAndTheDefaultIsNotUsed) {
-    std::string file = Write("empty.ini", kProfile);
-    ProfileRead read = ReadProfile("Empty", "blank", "unused default", 64, file);
-    EXPECT_EQ(read.result, 0u);
-    EXPECT_EQ(read.text, "");
-    EXPECT_EQ(read.lastError, ERROR_SUCCESS);
+// Files of their own: each case writes its file and reads one key of it.
+struct FileCase {
+    const char* file;  // names the case
+    std::string bytes;
+    const char* app;
+    const char* key;
+    const char* expected;  // null: the default comes back
+    const char* windowsWhy = nullptr;
+    const char* windowsExpected = nullptr;
+};
+
+void PrintTo(const FileCase& c, std::ostream* os) {
+    *os << c.file << ": " << qml_test::Printable(c.app) << " / " << qml_test::Printable(c.key);
 }
 
-TEST_F(ProfileFile, AByteOrderMarkIsSkippedOnlyAtTheStart) {
-    std::string file = Write("bom.ini", "[A]\nk=1\n\xEF\xBB\xBF[B]\nk=2\n");
-    EXPECT_EQ(Value(file, "A", "k"), "1");
-    // In the middle of the file the mark is part of the line, which is then no section.
-    EXPECT_EQ(Value(file, "B", "k"), "<default>");
-    EXPECT_EQ(Value(file, "\xEF\xBB\xBF[B]", "k"), "<default>");
+// A language file as the library writes its header.
+const char kLanguageFile[] =
+    ";Quorvel MultiLanguage File\r\n;Create By Velmarkund On 2024-01-01 10:00:00\r\n\r\n"
+    ";; MultiLanguage Translate Description\r\n[LanguageTypeCpt]\r\nEnglish=English\r\n\r\n"
+    ";; MultiLanguage Parameter\r\n[Lngpara]\r\n; Auto Delete Space Character\r\n"
+    "DeleteSpace=1\r\nIsAlpha=0\r\n\r\n[ProgramOutStr]";
+
+class ProfileFiles : public qml_test::ProfileTest, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(ProfileFiles, ReadTheValueTheRulesGive) {
+    const FileCase& c = GetParam();
+    std::string file = Write(std::string(c.file) + ".ini", c.bytes);
+    ExpectAnswer(ReadProfile(c.app, c.key, "<default>", 1024, file),
+                 Answer(c.expected, c.windowsWhy, c.windowsExpected));
 }
 
-TEST_F(ProfileFile, EntriesBeforeTheFirstSectionBelongToNone) {
-    std::string file = Write("nosection.ini", "k=before\n[S]\nk=inside\n");
-    EXPECT_EQ(Value(file, "S", "k"), "inside");
-    EXPECT_EQ(Value(file, "", "k"), "<default>");
+std::string FileCaseName(const ::testing::TestParamInfo<FileCase>& info) {
+    return qml_test::CaseName({info.param.file, info.param.app, info.param.key}, info.index);
 }
 
-TEST_F(ProfileFile, ALanguageFileWithTheLibraryHeaderReadsAsItsSectionsSay) {
-    std::string file =
-        Write("English.lng",
-              ";Quorvel MultiLanguage File\r\n;Create By Velmarkund On 2024-01-01 10:00:00\r\n\r\n"
-              ";; MultiLanguage Translate Description\r\n[LanguageTypeCpt]\r\nEnglish=English\r\n\r\n"
-              ";; MultiLanguage Parameter\r\n[Lngpara]\r\n; Auto Delete Space Character\r\n"
-              "DeleteSpace=1\r\nIsAlpha=0\r\n\r\n[ProgramOutStr]");
-    EXPECT_EQ(Value(file, "LanguageTypeCpt", "English"), "English");
-    EXPECT_EQ(Value(file, "Lngpara", "DeleteSpace"), "1");
-    EXPECT_EQ(Value(file, "Lngpara", "IsAlpha"), "0");
-    EXPECT_EQ(Value(file, "Lngpara", "; Auto Delete Space Character"), "<default>");
-    EXPECT_EQ(Value(file, "ProgramOutStr", "Open"), "<default>");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ProfileFiles,
+    ::testing::Values(
+        // A byte-order mark is skipped only at the start: in the middle of the file it is part
+        // of the line, which is then no section.
+        FileCase{"bom", "[A]\nk=1\n\xEF\xBB\xBF[B]\nk=2\n", "A", "k", "1"},
+        FileCase{"bom", "[A]\nk=1\n\xEF\xBB\xBF[B]\nk=2\n", "B", "k", nullptr},
+        FileCase{"bom", "[A]\nk=1\n\xEF\xBB\xBF[B]\nk=2\n", "\xEF\xBB\xBF[B]", "k", nullptr},
+        // entries before the first section belong to none
+        FileCase{"nosection", "k=before\n[S]\nk=inside\n", "S", "k", "inside"},
+        FileCase{"nosection", "k=before\n[S]\nk=inside\n", "", "k", nullptr, differs::kNoSectionEntries,
+                 "before"},
+        // a language file with the library's header reads as its sections say
+        FileCase{"language", kLanguageFile, "LanguageTypeCpt", "English", "English"},
+        FileCase{"language", kLanguageFile, "Lngpara", "DeleteSpace", "1"},
+        FileCase{"language", kLanguageFile, "Lngpara", "IsAlpha", "0"},
+        FileCase{"language", kLanguageFile, "Lngpara", "; Auto Delete Space Character", nullptr},
+        FileCase{"language", kLanguageFile, "ProgramOutStr", "Open", nullptr}),
+    FileCaseName);
 
 }  // namespace

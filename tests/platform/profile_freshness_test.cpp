@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -13,12 +15,13 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/profile_file.h"
 #include "platform/os.h"
 #include "profile_fixture.h"
 
@@ -66,26 +69,29 @@ TEST_F(ProfileFreshness, SameSizeEditsWithinOneSecondAreSeen) {
     SameSizeEditsAreSeen(Write("same.ini", Entry("AAAA")), 50);
 }
 
+// Makes every stamp report file times rounded down to a multiple of granularityNs for as long
+// as it lives, as file systems with coarse times do.
+class CoarseTimes {
+  public:
+    explicit CoarseTimes(std::int64_t granularityNs) {
+        qml::os::posix::SetFileTimeGranularityForTesting(granularityNs);
+    }
+    ~CoarseTimes() { qml::os::posix::SetFileTimeGranularityForTesting(1); }
+    CoarseTimes(const CoarseTimes&) = delete;
+    CoarseTimes& operator=(const CoarseTimes&) = delete;
+};
+
 // On file systems whose times have a coarse granularity two quick edits that keep the size
 // leave the stat stamp unchanged (same inode, size and times): only the content tells them
-// apart. Simulated here, since this machine's file times may be finer.
+// apart. Simulated here, since this machine's file times may be finer. How many edits fall
+// within one step of the times depends on the machine's speed; every one is seen.
 class CoarseFileTimes : public ProfileFreshness {
   protected:
-    void SetUp() override {
-        qml::posix::SetFileTimeGranularityForTesting(std::int64_t{2} * 1000 * 1000 * 1000);
-    }
-    void TearDown() override { qml::posix::SetFileTimeGranularityForTesting(1); }
+    CoarseTimes m_coarse{std::int64_t{2} * 1000 * 1000 * 1000};
 };
 
 TEST_F(CoarseFileTimes, SameSizeEditsWithAnUnchangedStampAreSeen) {
-    std::string file = Write("coarse.ini", Entry("AAAA"));
-    struct stat before;
-    ASSERT_EQ(::stat(file.c_str(), &before), 0);
-    SameSizeEditsAreSeen(file, 50);
-    struct stat after;
-    ASSERT_EQ(::stat(file.c_str(), &after), 0);
-    // Fifty rounds take far less than the granularity, so most edits kept the stamp.
-    EXPECT_LT(after.st_mtim.tv_sec - before.st_mtim.tv_sec, 4);
+    SameSizeEditsAreSeen(Write("coarse.ini", Entry("AAAA")), 50);
 }
 
 TEST_F(CoarseFileTimes, AScopeStillSeesEditsAfterItCloses) {
@@ -119,53 +125,90 @@ TEST_F(ProfileFreshness, AFileRenamedOverTheOldOneIsSeen) {
     EXPECT_EQ(Value(file, "S", "k"), "new");
 }
 
-TEST_F(ProfileFreshness, AFileDeletedBetweenCallsIsNotFoundAndComesBack) {
-    std::string file = Write("deleted.ini", Entry("here"));
-    EXPECT_EQ(Value(file, "S", "k"), "here");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    qml_test::ProfileRead read = qml_test::ReadProfile("S", "k", "gone", 64, file);
-    EXPECT_EQ(read.text, "gone");
-    EXPECT_EQ(read.lastError, ERROR_FILE_NOT_FOUND);
-    Write("deleted.ini", Entry("back"));
-    EXPECT_EQ(Value(file, "S", "k"), "back");
+// The file deleted, or a directory or a pipe put in its place (a pipe must not make the
+// lookup wait for a writer): the next call finds no file, and a file written there again is
+// found.
+TEST_F(ProfileFreshness, WhatIsNoFileInTheFilesPlaceIsNotFoundAndTheFileComesBack) {
+    struct Replacement {
+        const char* name;
+        int (*make)(const char* path);  // null: nothing takes the file's place
+        int (*remove)(const char* path);
+    };
+    const Replacement replacements[] = {
+        {"deleted", nullptr, nullptr},
+        {"directory", [](const char* path) { return ::mkdir(path, 0700); }, ::rmdir},
+        {"pipe", [](const char* path) { return ::mkfifo(path, 0600); }, ::unlink},
+    };
+    for (const Replacement& r : replacements) {
+        SCOPED_TRACE(r.name);
+        std::string file = Write(std::string(r.name) + ".ini", Entry("here"));
+        EXPECT_EQ(Value(file, "S", "k"), "here");
+        ASSERT_EQ(::unlink(file.c_str()), 0);
+        if (r.make) {
+            ASSERT_EQ(r.make(file.c_str()), 0);
+        }
+        qml_test::ProfileRead read = qml_test::ReadProfile("S", "k", "gone", 64, file);
+        EXPECT_EQ(read.text, "gone");
+        EXPECT_EQ(read.lastError, ERROR_FILE_NOT_FOUND);
+        EXPECT_EQ(Value(file, nullptr, nullptr, "", 16), "");
+        if (r.remove) {
+            ASSERT_EQ(r.remove(file.c_str()), 0);
+        }
+        Write(std::string(r.name) + ".ini", Entry("back"));
+        EXPECT_EQ(Value(file, "S", "k"), "back");
+    }
 }
 
-TEST_F(ProfileFreshness, AFileReplacedByADirectoryIsNotFound) {
-    std::string file = Write("dir.ini", Entry("file"));
-    EXPECT_EQ(Value(file, "S", "k"), "file");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    ASSERT_EQ(::mkdir(file.c_str(), 0700), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "<default>");
-    EXPECT_EQ(Value(file, nullptr, nullptr, "", 16), "");
-}
-
-TEST_F(ProfileFreshness, AFileReplacedByAPipeIsNotFoundWithoutWaiting) {
-    std::string file = Write("pipe.ini", Entry("file"));
-    EXPECT_EQ(Value(file, "S", "k"), "file");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "<default>");
-    ASSERT_EQ(::unlink(file.c_str()), 0);
-    Write("pipe.ini", Entry("again"));
-    EXPECT_EQ(Value(file, "S", "k"), "again");
+// Runs check as a user whom file permissions bind: right here, or, when the test runs as the
+// superuser (whom they do not bind), in a child process that has become the unprivileged
+// user 65534 and owns dir. The child's failures are printed by the child and counted here by
+// its exit status.
+void AsUnprivilegedUser(const std::string& dir, const std::function<void()>& check) {
+    if (::geteuid() != 0) {
+        check();
+        return;
+    }
+    constexpr uid_t kNobody = 65534;
+    for (std::filesystem::path above = std::filesystem::path(dir).parent_path(); above != above.root_path();
+         above = above.parent_path()) {
+        struct stat st;
+        ASSERT_EQ(::stat(above.c_str(), &st), 0) << above;
+        ASSERT_TRUE(st.st_mode & S_IXOTH) << above << " cannot be searched by user 65534";
+    }
+    ASSERT_EQ(::chown(dir.c_str(), kNobody, kNobody), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+                       ::geteuid() == kNobody;
+        if (dropped) check();
+        ::_exit(!dropped ? 2 : ::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    int exitCode = WEXITSTATUS(status);
+    EXPECT_NE(exitCode, 2) << "the child could not become user 65534";
+    EXPECT_EQ(exitCode, 0) << "the check failed as user 65534";
 }
 
 TEST_F(ProfileFreshness, AFileThatBecomesUnreadableIsNotFound) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-    std::string file = Write("locked.ini", Entry("open"));
-    EXPECT_EQ(Value(file, "S", "k"), "open");
-    ASSERT_EQ(::chmod(file.c_str(), 0), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "<default>");
-    ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
-    EXPECT_EQ(Value(file, "S", "k"), "open");
+    AsUnprivilegedUser(dir().path(), [&] {
+        std::string file = Write("locked.ini", Entry("open"));
+        EXPECT_EQ(Value(file, "S", "k"), "open");
+        ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+        EXPECT_EQ(Value(file, "S", "k"), "<default>");
+        ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+        EXPECT_EQ(Value(file, "S", "k"), "open");
+    });
 }
 
 TEST_F(ProfileFreshness, AnUnchangedFileIsParsedOnce) {
     std::string file = Write("once.ini", Entry("v"));
     EXPECT_EQ(Value(file, "S", "k"), "v");
-    std::uint64_t parses = qml::posix::GetProfileCacheStats().parses;
+    std::uint64_t parses = qml::os::posix::GetProfileCacheStats().parses;
     for (int i = 0; i < 100; ++i) EXPECT_EQ(Value(file, "S", "k"), "v");
-    EXPECT_EQ(qml::posix::GetProfileCacheStats().parses, parses);
+    EXPECT_EQ(qml::os::posix::GetProfileCacheStats().parses, parses);
 }
 
 // Once the file's last change lies further back than the margin before a check, that check
@@ -173,12 +216,12 @@ TEST_F(ProfileFreshness, AnUnchangedFileIsParsedOnce) {
 TEST_F(ProfileFreshness, ASettledFileIsNotReadAgain) {
     std::string file = Write("settled.ini", Entry("v"));
     EXPECT_EQ(Value(file, "S", "k"), "v");
-    std::this_thread::sleep_for(std::chrono::nanoseconds(qml::posix::kRacyMarginNs) +
+    std::this_thread::sleep_for(std::chrono::nanoseconds(qml::os::posix::kRacyMarginNs) +
                                 std::chrono::milliseconds(200));
     EXPECT_EQ(Value(file, "S", "k"), "v");  // the check that settles it
-    std::uint64_t reads = qml::posix::GetProfileCacheStats().reads;
+    std::uint64_t reads = qml::os::posix::GetProfileCacheStats().reads;
     for (int i = 0; i < 100; ++i) EXPECT_EQ(Value(file, "S", "k"), "v");
-    EXPECT_EQ(qml::posix::GetProfileCacheStats().reads, reads);
+    EXPECT_EQ(qml::os::posix::GetProfileCacheStats().reads, reads);
     Overwrite(file, Entry("w"));
     EXPECT_EQ(Value(file, "S", "k"), "w");
 }
@@ -186,7 +229,7 @@ TEST_F(ProfileFreshness, ASettledFileIsNotReadAgain) {
 TEST_F(ProfileFreshness, AScopeChecksEachFileOnce) {
     std::string file = Write("scope.ini", Entry("v"));
     std::string other = Write("other.ini", Entry("o"));
-    std::uint64_t checks = qml::posix::ThisThreadFileChecks();
+    std::uint64_t checks = qml::os::posix::ThisThreadFileChecks();
     {
         ProfileCallScope scope;
         for (int i = 0; i < 10; ++i) {
@@ -194,10 +237,10 @@ TEST_F(ProfileFreshness, AScopeChecksEachFileOnce) {
             EXPECT_EQ(Value(other, "S", "k"), "o");
         }
     }
-    EXPECT_EQ(qml::posix::ThisThreadFileChecks() - checks, 2u);
-    checks = qml::posix::ThisThreadFileChecks();
+    EXPECT_EQ(qml::os::posix::ThisThreadFileChecks() - checks, 2u);
+    checks = qml::os::posix::ThisThreadFileChecks();
     for (int i = 0; i < 10; ++i) EXPECT_EQ(Value(file, "S", "k"), "v");
-    EXPECT_EQ(qml::posix::ThisThreadFileChecks() - checks, 10u);
+    EXPECT_EQ(qml::os::posix::ThisThreadFileChecks() - checks, 10u);
 }
 
 TEST_F(ProfileFreshness, AnEditInsideAScopeIsSeenAfterIt) {
@@ -239,21 +282,21 @@ TEST_F(ProfileFreshness, AScopeOnOneThreadDoesNotHoldBackAnother) {
 }
 
 TEST_F(ProfileFreshness, TheCacheKeepsABoundedNumberOfFiles) {
-    constexpr int kFiles = static_cast<int>(qml::posix::kMaxCachedFiles) * 3;
+    constexpr int kFiles = static_cast<int>(qml::os::posix::kMaxCachedFiles) * 3;
     for (int round = 0; round < 2; ++round)
         for (int i = 0; i < kFiles; ++i) {
             std::string name = "many" + std::to_string(i) + ".ini";
             std::string path = round == 0 ? Write(name, Entry(std::to_string(i))) : dir().file(name);
             EXPECT_EQ(Value(path, "S", "k"), std::to_string(i));
         }
-    EXPECT_LE(qml::posix::GetProfileCacheStats().files, qml::posix::kMaxCachedFiles);
+    EXPECT_LE(qml::os::posix::GetProfileCacheStats().files, qml::os::posix::kMaxCachedFiles);
 }
 
 // A file larger than the cache's budget, or with a modification time in the future, is parsed
 // once per change and read no more once its times are settled; every edit is still seen,
 // also a quick same-size one that puts the future time back, on coarse file times too.
 TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
-    using qml::posix::ProfileCache;
+    using qml::os::posix::ProfileCache;
     constexpr std::int64_t kMarginNs = 300 * 1000 * 1000;
     struct Case {
         const char* name;
@@ -272,16 +315,16 @@ TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
         SCOPED_TRACE(c.name);
         qml_test::TempDir dir;
         ProfileCache cache({16, 4096, kMarginNs});
-        qml::posix::SetFileTimeGranularityForTesting(c.coarseTimes ? kMarginNs : 1);
+        CoarseTimes coarse(c.coarseTimes ? kMarginNs : 1);
         std::string padding;
         for (int i = 0; i < c.paddingLines; ++i) padding += "Padding line " + std::to_string(i) + "=text\r\n";
         std::string file = dir.file("lang.lng");
         std::string other = dir.file("other.ini");
         qml_test::WriteFile(other, Entry("o"));
         auto value = [&cache](const std::string& path) {
-            qml::posix::ProfileSnapshot profile = cache.Validate(path.c_str());
-            const qml::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
-            const qml::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
+            qml::os::posix::ProfileSnapshot profile = cache.Validate(path.c_str());
+            const qml::os::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
+            const qml::os::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
             return entry ? std::string(entry->value) : std::string("<none>");
         };
         auto write = [&](const std::string& v) {
@@ -297,14 +340,14 @@ TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
         EXPECT_EQ(value(file), "BBBB");
         std::this_thread::sleep_for(std::chrono::nanoseconds(kMarginNs) + std::chrono::milliseconds(100));
         EXPECT_EQ(value(file), "BBBB");  // the check that settles it
-        qml::posix::ProfileCacheStats settled = cache.Stats();
+        qml::os::posix::ProfileCacheStats settled = cache.Stats();
         for (int i = 0; i < 20; ++i) {
             EXPECT_EQ(value(file), "BBBB");
             if (c.otherFileInTurn) {
                 EXPECT_EQ(value(other), "o");
             }
         }
-        qml::posix::ProfileCacheStats later = cache.Stats();
+        qml::os::posix::ProfileCacheStats later = cache.Stats();
         EXPECT_EQ(later.parses - settled.parses, c.otherFileInTurn ? 1u : 0u);
         EXPECT_EQ(later.reads - settled.reads, c.otherFileInTurn ? 1u : 0u);
         write("CCCC");
@@ -312,7 +355,41 @@ TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
         EXPECT_EQ(cache.Stats().parses - later.parses, 1u);
         ASSERT_EQ(::unlink(file.c_str()), 0);
         EXPECT_EQ(value(file), "<none>");
-        qml::posix::SetFileTimeGranularityForTesting(1);
+    }
+}
+
+// File times so coarse that every edit keeps the stamp (with a racy window as wide, as the
+// cache needs: a file's time is never further than the margin behind its change): only the
+// content tells same-size edits apart. Each check then reads the file, and parses it only
+// when its bytes changed.
+TEST(ProfileCacheIdentity, SameSizeEditsThatKeepTheStampAreToldByTheirContent) {
+    constexpr std::int64_t kCoarsestNs = std::int64_t{4} * 1000 * 1000 * 1000 * 1000 * 1000 * 1000;
+    CoarseTimes coarse(kCoarsestNs);  // every time of this century reads as 0
+    qml_test::TempDir dir;
+    qml::os::posix::ProfileCache cache({qml::os::posix::kMaxCachedFiles, qml::os::posix::kMaxCachedBytes, kCoarsestNs});
+    std::string file = dir.file("same.ini");
+    qml_test::WriteFile(file, Entry("AAAA"));
+    std::optional<qml::os::posix::FileStamp> stamp = qml::os::posix::StatRegularFile(file.c_str());
+    ASSERT_TRUE(stamp);
+    auto value = [&] {
+        qml::os::posix::ProfileSnapshot profile = cache.Validate(file.c_str());
+        const qml::os::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
+        const qml::os::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
+        return entry ? std::string(entry->value) : std::string("<none>");
+    };
+    EXPECT_EQ(value(), "AAAA");
+    for (const char* edit : {"BBBB", "CCCC", "BBBB", "DDDD"}) {
+        SCOPED_TRACE(edit);
+        Overwrite(file, Entry(edit));
+        std::optional<qml::os::posix::FileStamp> now = qml::os::posix::StatRegularFile(file.c_str());
+        ASSERT_TRUE(now);
+        ASSERT_TRUE(*now == *stamp);
+        qml::os::posix::ProfileCacheStats before = cache.Stats();
+        EXPECT_EQ(value(), edit);
+        EXPECT_EQ(value(), edit);
+        qml::os::posix::ProfileCacheStats after = cache.Stats();
+        EXPECT_EQ(after.reads - before.reads, 2u);
+        EXPECT_EQ(after.parses - before.parses, 1u);
     }
 }
 
@@ -321,7 +398,7 @@ TEST(ProfileCacheIdentity, AFileIsParsedOncePerChangeWhateverItsSizeAndTimes) {
 TEST(ProfileCacheIdentity, ThreadsThatFindTheSameEditParseItOnce) {
     constexpr int kThreads = 4;
     qml_test::TempDir dir;
-    qml::posix::ProfileCache cache;
+    qml::os::posix::ProfileCache cache;
     std::string padding;
     for (int i = 0; i < 100000; ++i) padding += "Padding line " + std::to_string(i) + "=text\r\n";
     std::string file = dir.file("shared.lng");
@@ -340,9 +417,9 @@ TEST(ProfileCacheIdentity, ThreadsThatFindTheSameEditParseItOnce) {
             auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
             while (arrived.load() < kThreads && std::chrono::steady_clock::now() < deadline)
                 std::this_thread::yield();
-            qml::posix::ProfileSnapshot profile = cache.Validate(file.c_str());
-            const qml::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
-            const qml::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
+            qml::os::posix::ProfileSnapshot profile = cache.Validate(file.c_str());
+            const qml::os::posix::ProfileSection* section = profile ? profile->FindSection("S") : nullptr;
+            const qml::os::posix::ProfileEntry* entry = section ? profile->FindEntry(*section, "k") : nullptr;
             if (entry && entry->value == "after") ++seenAfter;
         });
     for (std::thread& thread : threads) thread.join();

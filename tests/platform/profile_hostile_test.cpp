@@ -65,8 +65,23 @@ TEST_F(ProfileHostile, BinaryNoise) {
     std::string file = Write("noise.ini", noise + "\n[S]\nk=v\n");
     EXPECT_EQ(Value(file, "S", "k"), "v");
     EXPECT_EQ(Value(file, "Nope", "k"), "<default>");
-    char list[4096];
-    qml::os::GetPrivateProfileStringA(nullptr, nullptr, "", list, sizeof list, file.c_str());
+    // The section list holds the sections the noise happened to open, in file order, then S;
+    // each of them is a section the reader finds.
+    std::vector<char> list(1 << 20, '\x7f');
+    DWORD length = qml::os::GetPrivateProfileStringA(nullptr, nullptr, "", list.data(),
+                                                     static_cast<DWORD>(list.size()), file.c_str());
+    ASSERT_LT(length, list.size() - 2);  // not cut
+    ASSERT_GE(length, 2u);
+    EXPECT_EQ(list[length - 1], '\0');
+    EXPECT_EQ(list[length], '\0');
+    std::vector<std::string> names;
+    for (std::size_t at = 0; at < length; at += names.back().size() + 1) names.emplace_back(list.data() + at);
+    EXPECT_EQ(names.back(), "S");
+    for (const std::string& name : names) {
+        EXPECT_FALSE(name.empty());
+        qml_test::ProfileRead keys = qml_test::ReadProfile(name.c_str(), nullptr, "", 64, file);
+        EXPECT_EQ(keys.lastError, ERROR_SUCCESS) << name;
+    }
 }
 
 TEST_F(ProfileHostile, OddLines) {

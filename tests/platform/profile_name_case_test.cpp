@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/profile_names.h"
+#include "platform/posix/profile_parse.h"
 #include "profile_fixture.h"
 
 namespace {
 
-using qml::posix::EqualNoCase;
-using qml::posix::HashNoCase;
+using qml::os::posix::EqualNoCase;
+using qml::os::posix::HashNoCase;
 
 struct NamePair {
     std::string a;

@@ -38,7 +38,7 @@ TEST_F(ProfileScopeMemo, FilesAndSectionsInTurnGiveTheirOwnValues) {
     for (int f = 0; f < kFiles; ++f)
         files.push_back(
             WriteSections("turn" + std::to_string(f) + ".ini", "F" + std::to_string(f), kSections));
-    std::uint64_t checks = qml::posix::ThisThreadFileChecks();
+    std::uint64_t checks = qml::os::posix::ThisThreadFileChecks();
     {
         ProfileCallScope scope;
         for (int round = 0; round < 3; ++round)
@@ -50,7 +50,7 @@ TEST_F(ProfileScopeMemo, FilesAndSectionsInTurnGiveTheirOwnValues) {
                     ASSERT_EQ(Value(files[f], section.c_str(), "missing"), "<default>");
                 }
     }
-    EXPECT_EQ(qml::posix::ThisThreadFileChecks() - checks, static_cast<std::uint64_t>(kFiles));
+    EXPECT_EQ(qml::os::posix::ThisThreadFileChecks() - checks, static_cast<std::uint64_t>(kFiles));
 }
 
 // Callers reuse their buffers: what counts is the text in them at each call.

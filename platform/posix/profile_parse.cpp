@@ -1,10 +1,35 @@
-#include "platform/posix/profile_parser.h"
+#include "platform/posix/profile_parse.h"
 
-#include "platform/posix/profile_names.h"
+#include <chrono>
+#include <random>
+#include <utility>
 
-namespace qml::posix {
+#include "base/ascii.h"
+
+namespace qml::os::posix {
 
 namespace {
+
+// The word fold is AsciiLower on each of its bytes: checked here for every byte value in the
+// even and in the odd places of a word, next to bytes that are letters and bytes that are not.
+constexpr bool WordFoldIsAsciiLower() {
+    constexpr unsigned kNeighbours[] = {'A', 'Z', 'a', 'z', '@', '[', '`', '{', 0x00, 0x7f, 0x80, 0xC1, 0xFF};
+    for (unsigned neighbour : kNeighbours)
+        for (unsigned value = 0; value < 256; ++value)
+            for (unsigned parity = 0; parity < 2; ++parity) {
+                std::uint64_t word = 0;
+                for (unsigned i = 0; i < 8; ++i)
+                    word |= std::uint64_t{i % 2 == parity ? value : neighbour} << (8 * i);
+                std::uint64_t folded = FoldAsciiCase(word);
+                for (unsigned i = 0; i < 8; ++i) {
+                    char byte = static_cast<char>((word >> (8 * i)) & 0xFF);
+                    if (static_cast<unsigned char>(AsciiLower(byte)) != ((folded >> (8 * i)) & 0xFF))
+                        return false;
+                }
+            }
+    return true;
+}
+static_assert(WordFoldIsAsciiLower(), "FoldAsciiCase must fold as AsciiLower does, byte by byte");
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -91,4 +116,16 @@ std::size_t ParsedProfile::MemoryUse() const {
            m_entryIndex.MemoryUse();
 }
 
-}  // namespace qml::posix
+NameHashSeeds DrawNameHashSeeds() {
+    std::random_device device;
+    auto draw = [&device] { return (static_cast<std::uint64_t>(device()) << 32) ^ device(); };
+    // random_device may be deterministic on some platforms; the clock adds variety.
+    auto clock = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    NameHashSeeds seeds;
+    seeds.start = draw() ^ clock;
+    seeds.data = draw() | 1;
+    seeds.state = draw() | 1;
+    return seeds;
+}
+
+}  // namespace qml::os::posix

@@ -1,6 +1,7 @@
-// GetPrivateProfileStringA over the cached profile parser.
+// GetPrivateProfileStringA: a value, or the names of a file's sections or of a section's keys,
+// from the cached parse of the file.
 //
-// Besides the rules of the parser (profile_parser.h) and the cache (profile_cache.h):
+// Besides the rules of the parser (profile_parse.h) and the cache (profile_cache.h):
 // - the section and key arguments are trimmed of blanks and tabs before matching;
 // - a null default is the empty string, and trailing spaces of the default are not
 //   copied, as the system's reader does;
@@ -18,10 +19,9 @@
 #include <new>
 #include <string_view>
 
+#include "base/bounded_copy.h"
 #include "platform/os.h"
 #include "platform/posix/profile_cache.h"
-#include "platform/posix/profile_call_scope.h"
-#include "platform/posix/profile_names.h"
 
 namespace qml::os {
 
@@ -34,10 +34,7 @@ using posix::ProfileSection;
 
 // Copies text cut to size - 1 characters and a NUL; returns the characters copied.
 DWORD CopyCut(std::string_view text, char* out, DWORD size) {
-    std::size_t n = std::min<std::size_t>(text.size(), size - 1);
-    std::memcpy(out, text.data(), n);
-    out[n] = '\0';
-    return static_cast<DWORD>(n);
+    return static_cast<DWORD>(CopyBounded(out, size, text));
 }
 
 // Writes names as a list: each name and a NUL, then one more NUL.
@@ -82,12 +79,8 @@ class NameList {
     bool m_cut = false;
 };
 
-bool HasDirectory(const char* file) {
-    return std::strchr(file, '/') || std::strchr(file, '\\');
-}
-
 ProfileLease OpenProfile(const char* file) {
-    if (!file || !*file || !HasDirectory(file)) return ProfileLease();
+    if (!file || !*file || !posix::HasDirectory(file)) return ProfileLease();
     return posix::LeaseProfile(file);
 }
 
@@ -137,20 +130,13 @@ DWORD ReadEntry(const ParsedProfile* profile, const ProfileSection* section, con
 }
 
 DWORD ReadValue(const char* app, const char* key, const char* def, char* ret, DWORD size, const char* file) {
+    if (!app || !key) return ListNames(OpenProfile(file).get(), app, ret, size);
     // Inside a call scope the words of a sentence are looked up one by one in the same file
     // and section: the file is checked once, and the section searched once.
-    posix::CallScopeMemo* memo = posix::CallScopeMemo::OfThisThread();
     const ParsedProfile* profile = nullptr;
     const ProfileSection* section = nullptr;
     ProfileLease lease;
-    if (!memo || !app || !key || !file || !memo->FindSection(file, app, profile, section)) {
-        lease = OpenProfile(file);
-        if (!app || !key) return ListNames(lease.get(), app, ret, size);
-        profile = lease.get();
-        if (profile) section = profile->FindSection(posix::TrimBlanks(app));
-        if (memo && lease.ScopeSlot() != ProfileLease::kNoSlot)
-            memo->RememberSection(lease.ScopeSlot(), app, section);
-    }
+    if (file) posix::FindProfileSection(file, app, lease, profile, section);
     return ReadEntry(profile, section, key, def, ret, size);
 }
 
