@@ -7,7 +7,6 @@
 #include "language/language_encoding.h"
 #include "platform/os.h"
 #include "log/log_relay.h"
-#include "platform/profile_scope.h"
 #include "quorvel/multilanguage_c.h"
 #include "translate/filled_buffers.h"
 #include "translate/formatting.h"

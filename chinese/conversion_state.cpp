@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-#include "platform/resource.h"
+#include "platform/os.h"
 
 namespace qml {
 

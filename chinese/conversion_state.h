@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-#include "platform/permanent_lock.h"
+#include "platform/os.h"
 #include "quorvel/multilanguage.h"
 
 namespace qml {

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "chinese/chinese_conversion.h"
-#include "platform/live_window.h"
 #include "platform/os.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"

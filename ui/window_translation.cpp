@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "platform/live_window.h"
 #include "platform/os.h"
 #include "platform/os.h"
 #include "quorvel/multilanguage.h"
