@@ -22,10 +22,7 @@ HWND CreateWindow(const char* className, const char* text, HWND parent) {
     }
     qml::os::posix::WindowTable& table = qml::os::posix::WindowTable::Instance();
     auto lock = table.Lock();
-    if (parent && !table.Find(parent)) {
-        qml::os::SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
+    if (parent && !table.FindLive(parent)) return nullptr;
     return table.Create(className, text ? text : "", parent);
 }
 

@@ -125,11 +125,8 @@ int GetComboBoxItemText(HWND comboBox, int index, std::string& text) {
     text.clear();
     posix::WindowTable& table = posix::WindowTable::Instance();
     auto lock = table.Lock();
-    posix::Window* window = table.Find(comboBox);
-    if (!window) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
+    posix::Window* window = table.FindLive(comboBox);
+    if (!window) return 0;
     if (!window->comboBox) return 0;
     if (!posix::IsItem(*window->comboBox, index)) return CB_ERR;
     text = window->comboBox->items[static_cast<std::size_t>(index)];

@@ -134,10 +134,7 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     posix::WindowTable& table = posix::WindowTable::Instance();
     {
         auto lock = table.Lock();
-        if (owner && !table.Find(owner)) {
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-            return 0;
-        }
+        if (owner && !table.FindLive(owner)) return 0;
         request.box = table.CreateMessageBox(request.caption, owner, state);
     }
 

@@ -35,11 +35,8 @@ int CopyWindowField(HWND handle, LPSTR buffer, int maxCount, Field field) {
     buffer[0] = '\0';
     WindowTable& table = WindowTable::Instance();
     auto lock = table.Lock();
-    Window* window = table.Find(handle);
-    if (!window) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
+    Window* window = table.FindLive(handle);
+    if (!window) return 0;
     return static_cast<int>(CopyText(field(*window), buffer, static_cast<std::size_t>(maxCount)));
 }
 
@@ -62,22 +59,16 @@ int GetClassNameA(HWND handle, LPSTR buffer, int maxCount) {
 int GetWindowTextLengthA(HWND handle) {
     posix::WindowTable& table = posix::WindowTable::Instance();
     auto lock = table.Lock();
-    posix::Window* window = table.Find(handle);
-    if (!window) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
+    posix::Window* window = table.FindLive(handle);
+    if (!window) return 0;
     return static_cast<int>(window->text.size());
 }
 
 BOOL SetWindowTextA(HWND handle, LPCSTR text) {
     posix::WindowTable& table = posix::WindowTable::Instance();
     auto lock = table.Lock();
-    posix::Window* window = table.Find(handle);
-    if (!window) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
+    posix::Window* window = table.FindLive(handle);
+    if (!window) return FALSE;
     window->text = text ? text : "";
     return TRUE;
 }
@@ -85,11 +76,8 @@ BOOL SetWindowTextA(HWND handle, LPCSTR text) {
 LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     posix::WindowTable& table = posix::WindowTable::Instance();
     auto lock = table.Lock();
-    posix::Window* window = table.Find(handle);
-    if (!window) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
+    posix::Window* window = table.FindLive(handle);
+    if (!window) return 0;
     switch (message) {
         case WM_GETTEXT:
             return static_cast<LRESULT>(

@@ -52,6 +52,9 @@ class WindowTable {
 
     // Null for a handle that is no (longer a) window.
     Window* Find(HWND handle);
+    // The same, and for a handle that is no window the last error ERROR_INVALID_WINDOW_HANDLE,
+    // as every call given such a handle reports it.
+    Window* FindLive(HWND handle);
 
     // A new window under parent (live or null). Class "ComboBox" (any case) makes a combo box.
     HWND Create(const std::string& className, const std::string& text, HWND parent);

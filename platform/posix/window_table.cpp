@@ -36,6 +36,12 @@ Window* WindowTable::Find(HWND handle) {
     return found == m_windows.end() ? nullptr : &found->second;
 }
 
+Window* WindowTable::FindLive(HWND handle) {
+    Window* window = Find(handle);
+    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return window;
+}
+
 HWND WindowTable::Create(const std::string& className, const std::string& text, HWND parent) {
     HWND handle = reinterpret_cast<HWND>(m_next);
     m_next += 4;
@@ -167,10 +173,7 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM value) {
     std::vector<HWND> walk;
     {
         auto lock = table.Lock();
-        if (parent && !table.Find(parent)) {
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-            return FALSE;
-        }
+        if (parent && !table.FindLive(parent)) return FALSE;
         walk = table.Descendants(parent);
     }
     for (HWND child : walk) {
