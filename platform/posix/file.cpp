@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "platform/os.h"
+#include "platform/posix/descriptor.h"
 
 namespace qml::os {
 
@@ -34,27 +35,6 @@ FileCreation Outcome(FileCreation::Outcome outcome, int error = 0) {
     if (error != 0) result.reason = std::generic_category().message(error);
     return result;
 }
-
-// A descriptor closed when it goes.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    // Closes now and reports the result: a delayed write error shows only here.
-    int Close() {
-        int result = ::close(m_fd);
-        m_fd = -1;
-        return result;
-    }
-
-  private:
-    int m_fd;
-};
 
 bool WriteAll(int fd, const char* data, std::size_t length) {
     while (length > 0) {
@@ -105,7 +85,7 @@ FileCreation CreateWholeFile(const char* path, const char* data, std::size_t len
 
     // Both names are taken relative to one open directory, so a directory renamed meanwhile
     // cannot split them.
-    Descriptor dir(::open(dirName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    posix::Descriptor dir(::open(dirName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0) return Outcome(FileCreation::kFailed, errno);
 
     std::string temporary;
@@ -118,7 +98,7 @@ FileCreation CreateWholeFile(const char* path, const char* data, std::size_t len
     }
     if (fd < 0) return Outcome(FileCreation::kFailed, EEXIST);
 
-    Descriptor file(fd);
+    posix::Descriptor file(fd);
     int error = 0;
     if (!WriteAll(file.get(), data, length) || ::fsync(file.get()) != 0) error = errno;
     if (file.Close() != 0 && error == 0) error = errno;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/os.h"
+#include "platform/posix/descriptor.h"
 
 namespace qml::os::posix {
 
@@ -41,20 +42,6 @@ std::int64_t Coarse(std::int64_t timeNs) {
 std::int64_t Nanoseconds(const struct timespec& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-
-  private:
-    int m_fd;
-};
 
 // Reads to the end of the file into read.bytes; false on a read error or when more than
 // kMaxProfileFileBytes bytes come. While what comes equals known, nothing is kept: the part
@@ -141,7 +128,7 @@ std::optional<FileRead> ReadRegularFile(const char* nativePath, const std::strin
     read.readStartNs = WallClockNs();
     read.readStartSteadyNs = SteadyClockNs();
     // O_NONBLOCK: a path swapped for a FIFO after the caller's stat must not hang the open.
-    FileDescriptor fd(::open(nativePath, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    Descriptor fd(::open(nativePath, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0) return std::nullopt;
     struct stat before;
     if (::fstat(fd.get(), &before) != 0 || !S_ISREG(before.st_mode)) return std::nullopt;
