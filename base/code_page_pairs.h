@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "base/bounded_copy.h"
+
 namespace qml {
 
 // Code page 936 (GBK): lead 0x81..0xFE, trail 0x40..0xFE except 0x7F.
@@ -37,6 +39,13 @@ inline std::size_t DoubleBytePrefixLength(std::string_view text, std::size_t lim
         whole = next;
     }
     return whole;
+}
+
+// Copies at most size - 1 bytes of text and a NUL into buffer, cut between characters under
+// that rule; returns the bytes copied (0, and nothing written, for a null buffer or size 0).
+inline std::size_t CopyBoundedDoubleByte(char* buffer, std::size_t size, std::string_view text) {
+    if (buffer == nullptr || size == 0) return 0;
+    return CopyBounded(buffer, size, text.substr(0, DoubleBytePrefixLength(text, size - 1)));
 }
 
 }  // namespace qml

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/bounded_copy.h"
+
 namespace qml {
 
 constexpr bool IsUtf8Continuation(unsigned char byte) {
@@ -19,6 +21,13 @@ inline std::size_t Utf8PrefixLength(std::string_view text, std::size_t limit) {
     std::size_t length = limit;
     while (length > 0 && IsUtf8Continuation(static_cast<unsigned char>(text[length]))) --length;
     return length;
+}
+
+// Copies at most size - 1 bytes of a valid UTF-8 text and a NUL into buffer, never cutting a
+// character; returns the bytes copied (0, and nothing written, for a null buffer or size 0).
+inline std::size_t CopyBoundedUtf8(char* buffer, std::size_t size, std::string_view text) {
+    if (buffer == nullptr || size == 0) return 0;
+    return CopyBounded(buffer, size, text.substr(0, Utf8PrefixLength(text, size - 1)));
 }
 
 // Appends the UTF-8 bytes of code (up to U+10FFFF; a lone surrogate gets three bytes as well).

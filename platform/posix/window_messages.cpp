@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "base/bounded_copy.h"
 #include "base/code_page_pairs.h"
 #include "platform/os.h"
 #include "platform/posix/window_system.h"
@@ -15,15 +14,6 @@ namespace qml::os {
 namespace posix {
 
 namespace {
-
-// Copies text into buffer of size bytes: at most size - 1 bytes and a NUL, and never the lead
-// byte of a double-byte character without its trail byte (a cut text stays well formed).
-// Returns the bytes copied; writes nothing when buffer is null or size is 0.
-std::size_t CopyText(const std::string& text, char* buffer, std::size_t size) {
-    if (!buffer || size == 0) return 0;
-    return CopyBounded(buffer, size,
-                       std::string_view(text).substr(0, DoubleBytePrefixLength(text, size - 1)));
-}
 
 // The shared body of GetWindowTextA and GetClassNameA: field picks the text to copy.
 template <typename Field>
@@ -37,7 +27,8 @@ int CopyWindowField(HWND handle, LPSTR buffer, int maxCount, Field field) {
     auto lock = table.Lock();
     Window* window = table.FindLive(handle);
     if (!window) return 0;
-    return static_cast<int>(CopyText(field(*window), buffer, static_cast<std::size_t>(maxCount)));
+    return static_cast<int>(
+        CopyBoundedDoubleByte(buffer, static_cast<std::size_t>(maxCount), field(*window)));
 }
 
 }  // namespace
@@ -81,7 +72,7 @@ LRESULT SendMessageA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_GETTEXT:
             return static_cast<LRESULT>(
-                posix::CopyText(window->text, reinterpret_cast<char*>(lParam), wParam));
+                CopyBoundedDoubleByte(reinterpret_cast<char*>(lParam), wParam, window->text));
         case WM_GETTEXTLENGTH:
             return static_cast<LRESULT>(window->text.size());
         case WM_SETTEXT: {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/utf8.h"
 #include "platform/os.h"
 
 namespace qml::os {
@@ -64,13 +65,7 @@ DWORD GetPrivateProfileStringA(LPCSTR app, LPCSTR key, LPCSTR def, LPSTR ret, DW
     const DWORD lastError = ::GetLastError();  // tells a missing key from an empty value
     std::string text = Utf8Of(value.data(), static_cast<int>(n));
     // Cut to size - 1 bytes, never inside a UTF-8 sequence.
-    size_t length = text.size();
-    if (length > size - 1) {
-        length = size - 1;
-        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
-    }
-    text.copy(ret, length);
-    ret[length] = '\0';
+    const std::size_t length = CopyBoundedUtf8(ret, size, text);
     ::SetLastError(lastError);
     return static_cast<DWORD>(length);
 }
