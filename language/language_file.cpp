@@ -15,7 +15,7 @@ namespace qml {
 
 namespace {
 
-constexpr int kStoredPathSize = LanguageState::kPathSize - 1;  // the last byte always stays NUL
+constexpr int kStoredPathSize = LanguageState::kStoredPathSize;
 
 // The header of a new language file; "%s" takes the creation time. CR LF line ends and no
 // line end after the last line.

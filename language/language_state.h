@@ -10,6 +10,8 @@ namespace qml {
 
 struct LanguageState {
     static constexpr int kPathSize = 260;
+    // What a path stored here may take with its NUL: the last byte always stays NUL.
+    static constexpr int kStoredPathSize = kPathSize - 1;
 
     int languageType = LANGUAGE_TYPE_ENGLISH;
     char languageDir[kPathSize] = {};   // ends with a backslash once set

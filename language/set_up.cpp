@@ -12,7 +12,7 @@
 
 namespace qml {
 
-constexpr int kStoredPathSize = LanguageState::kPathSize - 1;  // the last byte always stays NUL
+constexpr int kStoredPathSize = LanguageState::kStoredPathSize;
 
 int ChooseLanguageType(int requested) {
     const int systemType = LanguageTypeOfLocale(os::GetUserDefaultLCID() & 0xFFFF);
